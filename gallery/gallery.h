@@ -1,0 +1,26 @@
+// gallery.h - registration interface of the gallery host.
+//
+// Each control page (gallery/<control>_page.cpp) registers one or more items
+// at static-initialisation time with GALLERY_ITEM. The gallery builds one
+// dialog, gives every item a cell of the size it asks for, creates the items,
+// pumps messages until each reports ready, lets everything paint and writes
+// one PNG per item plus one of the whole dialog.
+//
+//   static HWND CreateMine(CWnd* pParent, const RECT& rc) { ... }
+//   GALLERY_ITEM(mine, "mine", 200, 120, &CreateMine, NULL, NULL);
+#ifndef GALLERY_GALLERY_H
+#define GALLERY_GALLERY_H
+
+#include <afxwin.h>
+
+struct GalleryItem {
+    const char* name;                              // picture file stem, e.g. "histogram"
+    int width, height;                             // client pixels the item needs
+    HWND (*create)(CWnd* pParent, const RECT& rc); // builds the control inside rc; returns the window to photograph
+    BOOL (*ready)();                               // optional (NULL = ready at once): polled while the gallery pumps
+    void (*destroy)();                             // optional: frees what create made, before the dialog goes
+};
+void RegisterGalleryItem(const GalleryItem& item);
+#define GALLERY_ITEM(tag, ...) static const bool tag##_registered_ = (RegisterGalleryItem(GalleryItem{__VA_ARGS__}), true)
+
+#endif // GALLERY_GALLERY_H
