@@ -1,0 +1,113 @@
+# Export tables of the extension libraries.
+#
+# Classes are not exported with __declspec(dllexport): that would also export
+# their virtual tables and number every member from the lowest free ordinal.
+# Instead each product folder states what it exports, and a module-definition
+# file is generated at build time from the symbols the compiled objects
+# define: plain functions and named records at their fixed ordinals, class
+# members from ordinal 100 up, sorted by decorated name.
+
+# add_export_library(<Lib> OBJECTS <objlib> FOLDERS <folders...>)
+function(add_export_library lib)
+  cmake_parse_arguments(A "" "OBJECTS" "FOLDERS" ${ARGN})
+  add_library(${A_OBJECTS} OBJECT)
+  target_compile_definitions(${A_OBJECTS} PUBLIC _AFXEXT AFX_EXPORTS_FROM_DEF)
+  target_compile_options(${A_OBJECTS} PRIVATE ${PROJECT_WARNINGS})
+  target_link_libraries(${A_OBJECTS} PUBLIC afxlite)
+  set(dirs "")
+  foreach(f IN LISTS A_FOLDERS)
+    if(EXISTS ${CMAKE_SOURCE_DIR}/${f})
+      list(APPEND dirs ${CMAKE_SOURCE_DIR}/${f})
+    endif()
+  endforeach()
+  target_include_directories(${A_OBJECTS} PUBLIC ${dirs})
+  set_property(GLOBAL PROPERTY ${lib}_EXPORT_RULES "")
+  set_property(GLOBAL PROPERTY ${lib}_OBJECTS ${A_OBJECTS})
+  set_property(GLOBAL PROPERTY ${lib}_INCLUDE_DIRS ${dirs})
+endfunction()
+
+function(_export_rule lib)
+  cmake_parse_arguments(E "NONAME" "CLASS;FUNCTION;SYMBOL;ORDINAL" "MEMBERS" ${ARGN})
+  if(E_CLASS)
+    if(E_MEMBERS)
+      string(REPLACE ";" " " m "${E_MEMBERS}")
+      set(rule "CLASS ${E_CLASS} ${m}")
+    else()
+      set(rule "CLASS ${E_CLASS} *")
+    endif()
+  elseif(E_FUNCTION)
+    if(NOT E_ORDINAL)
+      set(E_ORDINAL 0)
+    endif()
+    set(rule "FUNCTION ${E_FUNCTION} ${E_ORDINAL}")
+  elseif(E_SYMBOL)
+    set(rule "SYMBOL ${E_SYMBOL} ${E_ORDINAL}")
+    if(E_NONAME)
+      string(APPEND rule " NONAME")
+    endif()
+  else()
+    message(FATAL_ERROR "${lib}_export: CLASS, FUNCTION or SYMBOL expected")
+  endif()
+  set_property(GLOBAL APPEND PROPERTY ${lib}_EXPORT_RULES "${rule}")
+endfunction()
+
+function(_public_headers lib)
+  foreach(h IN LISTS ARGN)
+    get_filename_component(abs ${h} ABSOLUTE)
+    set_property(GLOBAL APPEND PROPERTY ${lib}_PUBLIC_HEADERS ${abs})
+  endforeach()
+endfunction()
+
+# tessarine_export(CLASS <C> [MEMBERS <names...>]) | (FUNCTION <f> ORDINAL <n>)
+#                 | (SYMBOL <C::member> ORDINAL <n> [NONAME])
+function(tessarine_export)
+  _export_rule(Tessarine ${ARGN})
+endfunction()
+function(lumivane_export)
+  _export_rule(Lumivane ${ARGN})
+endfunction()
+function(tessarine_public_headers)
+  _public_headers(Tessarine ${ARGN})
+endfunction()
+function(lumivane_public_headers)
+  _public_headers(Lumivane ${ARGN})
+endfunction()
+
+# finish_export_library(<Lib>): the DLL itself, once every folder has added
+# its sources and rules.
+function(finish_export_library lib)
+  get_property(objs GLOBAL PROPERTY ${lib}_OBJECTS)
+  get_property(rules GLOBAL PROPERTY ${lib}_EXPORT_RULES)
+  get_property(dirs GLOBAL PROPERTY ${lib}_INCLUDE_DIRS)
+  get_target_property(srcs ${objs} SOURCES)
+  if(NOT srcs)
+    return()  # nothing of this library is built yet
+  endif()
+  set(rules_file ${CMAKE_BINARY_DIR}/${lib}.exports)
+  string(REPLACE ";" "\n" text "${rules}")
+  file(WRITE ${rules_file}.tmp "${text}\n")
+  configure_file(${rules_file}.tmp ${rules_file} COPYONLY)
+  set(def ${CMAKE_BINARY_DIR}/${lib}.def)
+  string(REGEX REPLACE "nm$" "c++filt" cxxfilt "${CMAKE_NM}")
+  add_custom_command(OUTPUT ${def}
+    COMMAND ${CMAKE_COMMAND} -DNM=${CMAKE_NM} -DCXXFILT=${cxxfilt}
+            -DLIBRARY=${lib} -DRULES=${rules_file} -DOUT=${def}
+            "-DOBJECTS=$<JOIN:$<TARGET_OBJECTS:${objs}>,|>"
+            -DLEADING_UNDERSCORE=$<IF:$<EQUAL:${CMAKE_SIZEOF_VOID_P},4>,1,0>
+            -P ${CMAKE_SOURCE_DIR}/cmake/GenerateDef.cmake
+    DEPENDS $<TARGET_OBJECTS:${objs}> ${rules_file} ${CMAKE_SOURCE_DIR}/cmake/GenerateDef.cmake
+    COMMENT "Generating ${lib}.def"
+    VERBATIM)
+  add_custom_target(${lib}_def DEPENDS ${def})
+  add_library(${lib} SHARED ${def})
+  add_dependencies(${lib} ${lib}_def)
+  target_link_libraries(${lib} PRIVATE ${objs})
+  target_link_libraries(${lib} PUBLIC afxlite)
+  foreach(d IN LISTS dirs)
+    target_include_directories(${lib} INTERFACE $<BUILD_INTERFACE:${d}>)
+  endforeach()
+  target_include_directories(${lib} INTERFACE $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
+  set_target_properties(${lib} PROPERTIES PREFIX "" OUTPUT_NAME ${lib})
+  get_property(headers GLOBAL PROPERTY ${lib}_PUBLIC_HEADERS)
+  set_property(GLOBAL PROPERTY ${lib}_BUILT TRUE)
+endfunction()
