@@ -12,6 +12,8 @@
 # Class members and type info are numbered from 100 up in the order of their
 # decorated names, skipping the fixed ordinals; virtual tables never appear.
 
+cmake_minimum_required(VERSION 3.20)
+
 string(REPLACE "|" ";" objects "${OBJECTS}")
 
 # Global symbols defined by the objects: decorated name -> nm type letter.
