@@ -1,0 +1,438 @@
+// afxtempl.h - collection templates of the afxlite framework layer.
+//
+// Templates declared here:
+//   ConstructElements, DestructElements, CopyElements  element helpers
+//   CArray<TYPE, ARG_TYPE>                             growable array
+//   CTypedPtrArray<BASE_CLASS, TYPE>                   typed view of CPtrArray/CObArray
+
+#ifndef __AFXTEMPL_H__
+#define __AFXTEMPL_H__
+
+#ifndef __AFXCOLL_H__
+#include <afxcoll.h>
+#endif
+
+#include <type_traits>
+#include <utility>
+
+/////////////////////////////////////////////////////////////////////////////
+// Element helpers (may be specialised for a type)
+
+// New elements start as zeroed memory, then get their default construction,
+// so plain records begin all-zero.
+template <class TYPE>
+AFX_INLINE void AFXAPI ConstructElements(TYPE* pElements, int nCount)
+{
+    ASSERT(nCount == 0 || AfxIsValidAddress(pElements, nCount * sizeof(TYPE)));
+    memset((void*)pElements, 0, nCount * sizeof(TYPE));
+    for (; nCount--; pElements++)
+        ::new ((void*)pElements) TYPE;
+}
+
+template <class TYPE>
+AFX_INLINE void AFXAPI DestructElements(TYPE* pElements, int nCount)
+{
+    ASSERT(nCount == 0 || AfxIsValidAddress(pElements, nCount * sizeof(TYPE)));
+    for (; nCount--; pElements++)
+        pElements->~TYPE();
+}
+
+template <class TYPE>
+AFX_INLINE void AFXAPI CopyElements(TYPE* pDest, const TYPE* pSrc, int nCount)
+{
+    ASSERT(nCount == 0 || AfxIsValidAddress(pDest, nCount * sizeof(TYPE)));
+    while (nCount--)
+        *pDest++ = *pSrc++;
+}
+
+// Moves nCount elements into raw storage at pDest and ends their lives at pSrc.
+template <class TYPE>
+AFX_INLINE void AFXAPI _AfxRelocateElements(TYPE* pDest, TYPE* pSrc, int nCount)
+{
+    if (std::is_trivially_copyable<TYPE>::value)
+    {
+        if (nCount > 0)
+            memcpy((void*)pDest, (const void*)pSrc, nCount * sizeof(TYPE));
+        return;
+    }
+    for (int i = 0; i < nCount; i++)
+    {
+        ::new ((void*)(pDest + i)) TYPE(std::move(pSrc[i]));
+        pSrc[i].~TYPE();
+    }
+}
+
+// Raw storage for nCount elements; throws CMemoryException* when the request
+// cannot be met (also when it overflows).
+template <class TYPE>
+AFX_INLINE TYPE* AFXAPI _AfxAllocElements(int nCount)
+{
+    if (nCount < 0 || (size_t)nCount > ((size_t)-1) / sizeof(TYPE))
+        AfxThrowMemoryException();
+    BYTE* p = new (std::nothrow) BYTE[(size_t)nCount * sizeof(TYPE)];
+    if (p == NULL)
+        AfxThrowMemoryException();
+    return (TYPE*)p;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// CArray<TYPE, ARG_TYPE>
+
+template <class TYPE, class ARG_TYPE>
+class CArray : public CObject
+{
+public:
+// Construction
+    CArray();
+
+// Attributes
+    int GetSize() const { return m_nSize; }
+    int GetUpperBound() const { return m_nSize - 1; }
+    // nGrowBy = -1 keeps the current growth step; 0 grows by an eighth of
+    // the size (4 to 1024 elements).
+    void SetSize(int nNewSize, int nGrowBy = -1);
+
+// Operations
+    // Clean up
+    void FreeExtra();
+    void RemoveAll() { SetSize(0, -1); }
+
+    // Accessing elements
+    TYPE GetAt(int nIndex) const
+        { ASSERT(nIndex >= 0 && nIndex < m_nSize); return m_pData[nIndex]; }
+    void SetAt(int nIndex, ARG_TYPE newElement)
+        { ASSERT(nIndex >= 0 && nIndex < m_nSize); m_pData[nIndex] = newElement; }
+    TYPE& ElementAt(int nIndex)
+        { ASSERT(nIndex >= 0 && nIndex < m_nSize); return m_pData[nIndex]; }
+
+    // Direct access to the element data (may return NULL)
+    const TYPE* GetData() const { return (const TYPE*)m_pData; }
+    TYPE* GetData() { return (TYPE*)m_pData; }
+
+    // Potentially growing the array
+    void SetAtGrow(int nIndex, ARG_TYPE newElement);
+    int Add(ARG_TYPE newElement)
+        { int nIndex = m_nSize; SetAtGrow(nIndex, newElement); return nIndex; }
+    int Append(const CArray& src);
+    void Copy(const CArray& src);
+
+    // Overloaded operator helpers
+    TYPE operator[](int nIndex) const { return GetAt(nIndex); }
+    TYPE& operator[](int nIndex) { return ElementAt(nIndex); }
+
+    // Operations that move elements around
+    void InsertAt(int nIndex, ARG_TYPE newElement, int nCount = 1);
+    void RemoveAt(int nIndex, int nCount = 1);
+    void InsertAt(int nStartIndex, CArray* pNewArray);
+
+// Implementation
+protected:
+    TYPE* m_pData;   // the actual array of data
+    int m_nSize;     // # of elements (upperBound - 1)
+    int m_nMaxSize;  // max allocated
+    int m_nGrowBy;   // grow amount
+
+public:
+    ~CArray();
+    void Serialize(CArchive& ar) { UNUSED(ar); }
+#ifdef _DEBUG
+    void AssertValid() const;
+#endif
+
+private:
+    void InsertCopies(int nIndex, const TYPE& element, int nCount);
+};
+
+template <class TYPE, class ARG_TYPE>
+CArray<TYPE, ARG_TYPE>::CArray()
+    : m_pData(NULL), m_nSize(0), m_nMaxSize(0), m_nGrowBy(0)
+{
+}
+
+template <class TYPE, class ARG_TYPE>
+CArray<TYPE, ARG_TYPE>::~CArray()
+{
+    ASSERT_VALID(this);
+    if (m_pData != NULL)
+    {
+        DestructElements<TYPE>(m_pData, m_nSize);
+        delete[] (BYTE*)m_pData;
+    }
+}
+
+template <class TYPE, class ARG_TYPE>
+void CArray<TYPE, ARG_TYPE>::SetSize(int nNewSize, int nGrowBy)
+{
+    ASSERT_VALID(this);
+    ASSERT(nNewSize >= 0);
+    if (nNewSize < 0)
+        return;
+
+    if (nGrowBy != -1)
+        m_nGrowBy = nGrowBy;  // set new size
+
+    if (nNewSize == 0)
+    {
+        // shrink to nothing
+        if (m_pData != NULL)
+        {
+            DestructElements<TYPE>(m_pData, m_nSize);
+            delete[] (BYTE*)m_pData;
+            m_pData = NULL;
+        }
+        m_nSize = m_nMaxSize = 0;
+    }
+    else if (m_pData == NULL)
+    {
+        // create one with exact size
+        m_pData = _AfxAllocElements<TYPE>(nNewSize);
+        ConstructElements<TYPE>(m_pData, nNewSize);
+        m_nSize = m_nMaxSize = nNewSize;
+    }
+    else if (nNewSize <= m_nMaxSize)
+    {
+        // it fits
+        if (nNewSize > m_nSize)
+            ConstructElements<TYPE>(&m_pData[m_nSize], nNewSize - m_nSize);
+        else if (m_nSize > nNewSize)
+            DestructElements<TYPE>(&m_pData[nNewSize], m_nSize - nNewSize);
+        m_nSize = nNewSize;
+    }
+    else
+    {
+        // otherwise, grow array
+        int nStep = m_nGrowBy;
+        if (nStep == 0)
+        {
+            // heuristically determine growth when nGrowBy == 0
+            // (this avoids heap fragmentation in many situations)
+            nStep = m_nSize / 8;
+            nStep = (nStep < 4) ? 4 : ((nStep > 1024) ? 1024 : nStep);
+        }
+        int nNewMax;
+        if (nStep > 0 && nNewSize - nStep < m_nMaxSize)
+            nNewMax = m_nMaxSize + nStep;
+        else
+            nNewMax = nNewSize;  // no slush
+
+        TYPE* pNewData = _AfxAllocElements<TYPE>(nNewMax);
+        _AfxRelocateElements<TYPE>(pNewData, m_pData, m_nSize);
+        ConstructElements<TYPE>(&pNewData[m_nSize], nNewSize - m_nSize);
+
+        delete[] (BYTE*)m_pData;
+        m_pData = pNewData;
+        m_nSize = nNewSize;
+        m_nMaxSize = nNewMax;
+    }
+}
+
+template <class TYPE, class ARG_TYPE>
+int CArray<TYPE, ARG_TYPE>::Append(const CArray& src)
+{
+    ASSERT_VALID(this);
+    ASSERT(this != &src);  // cannot append to itself
+    int nOldSize = m_nSize;
+    int nCount = src.m_nSize;
+    if (this == &src)
+    {
+        // Appending to itself: take a copy first, the storage may move.
+        CArray copy;
+        copy.Copy(src);
+        SetSize(nOldSize + nCount);
+        CopyElements<TYPE>(m_pData + nOldSize, copy.m_pData, nCount);
+        return nOldSize;
+    }
+    SetSize(nOldSize + nCount);
+    CopyElements<TYPE>(m_pData + nOldSize, src.m_pData, nCount);
+    return nOldSize;
+}
+
+template <class TYPE, class ARG_TYPE>
+void CArray<TYPE, ARG_TYPE>::Copy(const CArray& src)
+{
+    ASSERT_VALID(this);
+    if (this == &src)
+        return;
+    SetSize(src.m_nSize);
+    CopyElements<TYPE>(m_pData, src.m_pData, src.m_nSize);
+}
+
+template <class TYPE, class ARG_TYPE>
+void CArray<TYPE, ARG_TYPE>::FreeExtra()
+{
+    ASSERT_VALID(this);
+    if (m_nSize != m_nMaxSize)
+    {
+        // shrink to desired size
+        TYPE* pNewData = NULL;
+        if (m_nSize != 0)
+        {
+            pNewData = _AfxAllocElements<TYPE>(m_nSize);
+            _AfxRelocateElements<TYPE>(pNewData, m_pData, m_nSize);
+        }
+        delete[] (BYTE*)m_pData;
+        m_pData = pNewData;
+        m_nMaxSize = m_nSize;
+    }
+}
+
+template <class TYPE, class ARG_TYPE>
+void CArray<TYPE, ARG_TYPE>::SetAtGrow(int nIndex, ARG_TYPE newElement)
+{
+    ASSERT_VALID(this);
+    ASSERT(nIndex >= 0);
+    if (nIndex < 0)
+        return;
+    if (nIndex >= m_nSize)
+    {
+        // newElement may refer to an element of this array, whose storage
+        // the growth may move: keep a copy across it.
+        TYPE element(newElement);
+        SetSize(nIndex + 1, -1);
+        m_pData[nIndex] = element;
+        return;
+    }
+    m_pData[nIndex] = newElement;
+}
+
+template <class TYPE, class ARG_TYPE>
+void CArray<TYPE, ARG_TYPE>::InsertAt(int nIndex, ARG_TYPE newElement, int nCount)
+{
+    TYPE element(newElement);  // newElement may live in this array
+    InsertCopies(nIndex, element, nCount);
+}
+
+template <class TYPE, class ARG_TYPE>
+void CArray<TYPE, ARG_TYPE>::InsertCopies(int nIndex, const TYPE& element, int nCount)
+{
+    ASSERT_VALID(this);
+    ASSERT(nIndex >= 0);  // will expand to meet need
+    ASSERT(nCount > 0);   // zero or negative size not allowed
+    if (nIndex < 0 || nCount <= 0)
+        return;
+
+    if (nIndex >= m_nSize)
+    {
+        // adding after the end of the array
+        SetSize(nIndex + nCount, -1);  // grow so nIndex is valid
+    }
+    else
+    {
+        // inserting in the middle of the array
+        int nOldSize = m_nSize;
+        SetSize(m_nSize + nCount, -1);  // grow it to new size
+        // shift old data up to fill gap
+        for (int i = nOldSize - 1; i >= nIndex; i--)
+            m_pData[i + nCount] = std::move(m_pData[i]);
+        // the gap gets freshly constructed elements before the copies
+        DestructElements<TYPE>(&m_pData[nIndex], nCount);
+        ConstructElements<TYPE>(&m_pData[nIndex], nCount);
+    }
+
+    // insert new value in the gap
+    ASSERT(nIndex + nCount <= m_nSize);
+    while (nCount--)
+        m_pData[nIndex++] = element;
+}
+
+template <class TYPE, class ARG_TYPE>
+void CArray<TYPE, ARG_TYPE>::RemoveAt(int nIndex, int nCount)
+{
+    ASSERT_VALID(this);
+    ASSERT(nIndex >= 0);
+    ASSERT(nCount >= 0);
+    ASSERT(nIndex + nCount <= m_nSize);
+    // A range outside the array would corrupt memory: it is ignored.
+    if (nIndex < 0 || nCount <= 0 || nIndex > m_nSize || nCount > m_nSize - nIndex)
+        return;
+
+    // just remove a range
+    int nMoveCount = m_nSize - (nIndex + nCount);
+    for (int i = 0; i < nMoveCount; i++)
+        m_pData[nIndex + i] = std::move(m_pData[nIndex + nCount + i]);
+    DestructElements<TYPE>(&m_pData[m_nSize - nCount], nCount);
+    m_nSize -= nCount;
+}
+
+template <class TYPE, class ARG_TYPE>
+void CArray<TYPE, ARG_TYPE>::InsertAt(int nStartIndex, CArray* pNewArray)
+{
+    ASSERT_VALID(this);
+    ASSERT(pNewArray != NULL);
+    ASSERT(nStartIndex >= 0);
+    if (pNewArray == NULL || nStartIndex < 0 || pNewArray->GetSize() <= 0)
+        return;
+
+    // Inserting an array into itself: work from a copy.
+    CArray copy;
+    const CArray* pSource = pNewArray;
+    if (pNewArray == this)
+    {
+        copy.Copy(*this);
+        pSource = &copy;
+    }
+    int nCount = pSource->GetSize();
+    InsertCopies(nStartIndex, pSource->GetAt(0), nCount);
+    for (int i = 0; i < nCount; i++)
+        SetAt(nStartIndex + i, pSource->GetAt(i));
+}
+
+#ifdef _DEBUG
+template <class TYPE, class ARG_TYPE>
+void CArray<TYPE, ARG_TYPE>::AssertValid() const
+{
+    CObject::AssertValid();
+    if (m_pData == NULL)
+    {
+        ASSERT(m_nSize == 0);
+        ASSERT(m_nMaxSize == 0);
+    }
+    else
+    {
+        ASSERT(m_nSize >= 0);
+        ASSERT(m_nMaxSize >= 0);
+        ASSERT(m_nSize <= m_nMaxSize);
+        ASSERT(AfxIsValidAddress(m_pData, m_nMaxSize * sizeof(TYPE)));
+    }
+}
+#endif
+
+/////////////////////////////////////////////////////////////////////////////
+// CTypedPtrArray<BASE_CLASS, TYPE>
+
+template <class BASE_CLASS, class TYPE>
+class CTypedPtrArray : public BASE_CLASS
+{
+public:
+    // Accessing elements
+    TYPE GetAt(int nIndex) const
+        { return (TYPE)BASE_CLASS::GetAt(nIndex); }
+    TYPE& ElementAt(int nIndex)
+        { return (TYPE&)BASE_CLASS::ElementAt(nIndex); }
+    void SetAt(int nIndex, TYPE ptr)
+        { BASE_CLASS::SetAt(nIndex, ptr); }
+
+    // Potentially growing the array
+    void SetAtGrow(int nIndex, TYPE newElement)
+        { BASE_CLASS::SetAtGrow(nIndex, newElement); }
+    int Add(TYPE newElement)
+        { return BASE_CLASS::Add(newElement); }
+    int Append(const CTypedPtrArray<BASE_CLASS, TYPE>& src)
+        { return BASE_CLASS::Append(src); }
+    void Copy(const CTypedPtrArray<BASE_CLASS, TYPE>& src)
+        { BASE_CLASS::Copy(src); }
+
+    // Operations that move elements around
+    void InsertAt(int nIndex, TYPE newElement, int nCount = 1)
+        { BASE_CLASS::InsertAt(nIndex, newElement, nCount); }
+    void InsertAt(int nStartIndex, CTypedPtrArray<BASE_CLASS, TYPE>* pNewArray)
+        { BASE_CLASS::InsertAt(nStartIndex, pNewArray); }
+
+    // overloaded operator helpers
+    TYPE operator[](int nIndex) const
+        { return (TYPE)BASE_CLASS::operator[](nIndex); }
+    TYPE& operator[](int nIndex)
+        { return (TYPE&)BASE_CLASS::operator[](nIndex); }
+};
+
+#endif // __AFXTEMPL_H__
