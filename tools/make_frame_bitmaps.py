@@ -21,8 +21,12 @@ palette, drawn here pixel by pixel:
       simple contents for the framework's standard resources (the cursor
       file holds two images, so its group carries cursors 1 and 2).
 
+It also writes tests/frame/res/host_1132.bmp: a 16 x 12 bitmap the frame
+tests give their own program under the number of the up arrow, so they can
+tell which module a lookup reached.
+
 The files are committed; run this only after changing a drawing:
-    python3 tools/make_frame_bitmaps.py [frame/res]
+    python3 tools/make_frame_bitmaps.py
 """
 
 import os
@@ -288,7 +292,7 @@ def write(path, data):
 
 def main():
     root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(root, "frame", "res")
+    out = os.path.join(root, "frame", "res")
     os.makedirs(os.path.join(out, "framework"), exist_ok=True)
 
     up = arrow_up()
@@ -304,6 +308,10 @@ def main():
     write(os.path.join(fw, "checklist_nt.bmp"), bmp4(small_glyphs(3, checklist_glyph)))
     write(os.path.join(fw, "checklist_95.bmp"), bmp4(small_glyphs(3, checklist_glyph)))
     write(os.path.join(fw, "help_arrow.cur"), help_cursor())
+
+    tests = os.path.join(root, "tests", "frame", "res")
+    os.makedirs(tests, exist_ok=True)
+    write(os.path.join(tests, "host_1132.bmp"), bmp4(grid(16, 12, NAVY)))
 
 
 if __name__ == "__main__":
