@@ -1,0 +1,169 @@
+// BigListCtrl.h - CBigListCtrl, a virtual list view that keeps its own items.
+//
+// Classes in this file:
+//   CBigListCtrl  owner-data list view (LVS_OWNERDATA) whose items live in a
+//                 slot array (by row) and a key map (by key) inside the
+//                 object; a derived class supplies the content through the
+//                 OnCB... callbacks. The members that touch the store may be
+//                 called from any thread.
+//
+// Threads: every store member takes the caller's thread identifier last.
+// Called from the window's own thread it works at once; called from another
+// thread it is carried to the window with SendMessage (WM_USER+1 .. +8) and
+// the caller waits, so the window's thread must keep pumping messages.
+// Before a window has ever been attached, every call works at once.
+#ifndef BIGLIST_BIGLISTCTRL_H
+#define BIGLIST_BIGLISTCTRL_H
+
+#include <afxwin.h>
+#include <afxcmn.h>
+#include <afxtempl.h>
+#include <map>
+
+#include "ListData.h"
+#include "NodePoolAllocator.h"
+
+// Key index: one entry per key, ascending signed order. The nodes come from
+// a pool so that a million of them cost no heap overhead of their own.
+typedef std::map<long, CListData*, std::less<long>,
+                 CNodePoolAllocator<std::pair<const long, CListData*> > > CListDataKeyMap;
+
+// Slot array in display order.
+typedef CArray<CListData*, CListData*> CListDataArray;
+
+// Messages that carry store calls to the window's thread.
+#define BLM_INSERTITEM      (WM_USER + 1)  // wParam CListData* (ownership passes), lParam BOOL* taken or 0
+#define BLM_DELETEITEM      (WM_USER + 2)  // wParam LVITEMA* (iItem = row)
+#define BLM_DELETEITEMBYKEY (WM_USER + 3)  // wParam key, lParam long* row out or 0
+#define BLM_FINDITEM        (WM_USER + 4)  // wParam key, lParam void** data out or 0
+#define BLM_GETITEM         (WM_USER + 5)  // wParam LVITEMA*, lParam BOOL* row exists or 0
+#define BLM_SETITEM         (WM_USER + 6)  // wParam LVITEMA*, lParam expected data or 0
+#define BLM_GETITEMDATA     (WM_USER + 7)  // wParam row
+#define BLM_DELETEALLITEMS  (WM_USER + 8)
+
+#undef AFX_DATA
+#define AFX_DATA AFX_EXT_DATA
+
+class AFX_EXT_CLASS CBigListCtrl : public CListCtrl
+{
+    DECLARE_DYNAMIC(CBigListCtrl)
+
+// Construction
+public:
+    CBigListCtrl(int nCapacity = 2048, int nGrowBy = 2048);
+    virtual ~CBigListCtrl();
+
+// Attributes (window's thread only; not carried)
+public:
+    int GetItemCount() const;
+    int IsVisibleItem(int nItem);
+    // dwFlags are the list view's LVSICF_ flags, not a thread identifier.
+    int SetItemCountEx(int nCount, unsigned long dwFlags);
+    int SetCapacity(int nNewSize, int nGrowBy);
+
+// Operations (carried to the window's thread when dwThreadId is another's)
+public:
+    void* InsertItem(long nIndex, long nKey, void* pData, unsigned long dwThreadId);
+    void* DeleteItem(long nKey, long* pnIndex, unsigned long dwThreadId);
+    void* DeleteItem(LVITEMA* pItem, unsigned long dwThreadId);
+    long FindItem(long nKey, void*& rpData, unsigned long dwThreadId);
+    void* GetItem(LVITEMA* pItem, unsigned long dwThreadId);
+    void* SetItem(LVITEMA* pItem, void* pExpected, unsigned long dwThreadId);
+    int SetItem(LVITEMA* pItem, unsigned long dwThreadId);
+    int SetItem(int nItem, int nSubItem, unsigned int nMask, const char* lpszItem, int nImage,
+                unsigned int nState, unsigned int nStateMask, LPARAM lParam,
+                unsigned long dwThreadId);
+    int SetItem(int nItem, int nSubItem, unsigned int nMask, const char* lpszItem, int nImage,
+                unsigned int nState, unsigned int nStateMask, LPARAM lParam, int nIndent,
+                unsigned long dwThreadId);
+    int SetItemText(int nItem, int nSubItem, const char* lpszText, unsigned long dwThreadId);
+    int GetItemText(int nItem, int nSubItem, char* lpszText, int nLen, unsigned long dwThreadId);
+    CString GetItemText(int nItem, int nSubItem, unsigned long dwThreadId);
+    // Pointer-wide, so the data survives on 64-bit builds (unsigned long on 32-bit ones).
+    DWORD_PTR GetItemData(int nItem, unsigned long dwThreadId);
+    int DeleteAllItems(unsigned long dwThreadId);
+
+    // Sorts by nColumn; the same column again sorts the other way. Window's
+    // thread only; does not repaint.
+    void OnSortItems(int nColumn);
+
+    // The list view holds no items of its own: these do nothing and return 0.
+    int InsertItem(const LVITEMA* pItem, unsigned long dwThreadId);
+    int InsertItem(int nItem, const char* lpszItem, unsigned long dwThreadId);
+    int InsertItem(int nItem, const char* lpszItem, int nImage, unsigned long dwThreadId);
+    int SetItemData(int nItem, DWORD_PTR dwData);
+
+// Overrides
+public:
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+protected:
+    virtual void PreSubclassWindow();
+
+// Callbacks for the derived class (all run on the window's thread)
+protected:
+    virtual void OnCBGetdispinfo(LVITEMA* pItem, long nKey, void* pData);
+    virtual void OnCBGetItem(LVITEMA* pItem, long nKey, void* pData);
+    virtual void OnCBSetItem(LVITEMA* pItem, long nKey, void* pData);
+    virtual void OnCBOdFindItem(LVFINDINFOA lvfi, long*& pResult);
+    virtual int OnCBSortItem(long nColumn, long nIndex1, long nKey1, void* pData1,
+                             long nIndex2, long nKey2, void* pData2);
+    virtual void OnCBDeleteAllItems(long nKey, void* pData);
+
+// Store, as it runs on the window's thread
+protected:
+    void* _InsertItem(CListData* pRecord);
+    void* _DeleteItem(LVITEMA* pItem);
+    void* _DeleteItem(long nKey, long* pnIndex);
+    long _FindItem(long nKey, void*& rpData);
+    void* _GetItem(LVITEMA* pItem);
+    void* _SetItem(const LVITEMA* pItem, void* pExpected);
+    void* _GetItemData(int nItem);
+    int _DeleteAllItems();
+
+// Implementation
+protected:
+    int m_nSortColumn;          // column of the last sort, -1 before any
+    int m_nInitialCapacity;     // restored after all items are deleted
+    int m_nInitialGrowBy;
+    int m_nItemCount;
+    int m_nFirstVisible;        // visible rows, inclusive; -1 until the first cache hint
+    int m_nLastVisible;
+    BOOL m_bReverseSort;        // negate the comparison's results
+    DWORD m_dwWindowThreadId;   // 0 until a window is attached
+    CListDataKeyMap* m_pKeyMap;
+    CListDataArray* m_pItemArray;
+
+    afx_msg void OnGetdispinfo(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnOdcachehint(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnOdfinditem(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnColumnclick(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnClose();
+    afx_msg void OnNcDestroy();
+    afx_msg LRESULT OnInsertItem(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnDeleteItem(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnDeleteItembyKey(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnFindItem(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetItem(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnSetItem(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetItemData(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnDeleteAllItems(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    BOOL IsDirectCall(unsigned long dwThreadId) const;
+    BOOL Carry(UINT nMsg, WPARAM wParam, LPARAM lParam, LRESULT& rResult);
+    void* GetItemIfPresent(LVITEMA* pItem, BOOL* pbPresent);
+    void RedrawRow(int nRow);
+    void PutInSlot(int nSlot, CListData* pRecord);
+    void DropLastSlot();
+    void EraseKeyOf(const CListData* pRecord);
+    void FreeAllRecords();
+
+    static int __cdecl SortCompare(void* context, const void* elem1, const void* elem2);
+    static void __cdecl SortSwapped(void* context, void* elem1, void* elem2);
+};
+
+#undef AFX_DATA
+#define AFX_DATA
+
+#endif // BIGLIST_BIGLISTCTRL_H
