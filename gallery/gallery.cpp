@@ -167,6 +167,92 @@ void PumpFor(HWND hwndDialog, DWORD ms)
     PumpPending(hwndDialog);
 }
 
+// Photographs parts of the dialog. Only the part of a window that lies on
+// the screen has pixels (headless, the screen is 1024 x 768), so a region
+// beyond it is taken in tiles: the dialog's children are scrolled until the
+// tile lies in the visible part of the client area, and everything is
+// repainted there. The children go back where they were when the camera goes.
+class CDialogCamera
+{
+public:
+    explicit CDialogCamera(HWND hwndDialog)
+        : m_hwnd(hwndDialog)
+    {
+        m_offset.x = m_offset.y = 0;
+        RECT rcClient, rcScreen;
+        GetClientRect(hwndDialog, &rcClient);
+        SetRect(&rcScreen, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+        MapWindowPoints(NULL, hwndDialog, reinterpret_cast<POINT*>(&rcScreen), 2);
+        if (!IntersectRect(&m_visible, &rcClient, &rcScreen))
+            SetRectEmpty(&m_visible);
+    }
+    ~CDialogCamera()
+    {
+        ScrollTo(0, 0);
+    }
+
+    // Captures rc (client coordinates of the unscrolled dialog).
+    HBITMAP Capture(const RECT& rc)
+    {
+        const int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
+        const int tileCx = m_visible.right - m_visible.left;
+        const int tileCy = m_visible.bottom - m_visible.top;
+        if (cx <= 0 || cy <= 0 || tileCx <= 0 || tileCy <= 0)
+            return NULL;
+        HDC hdcDialog = GetDC(m_hwnd);
+        HBITMAP hBitmap = CreateCaptureBitmap(hdcDialog, cx, cy);
+        HDC hdcMem = hBitmap != NULL ? CreateCompatibleDC(hdcDialog) : NULL;
+        bool ok = hdcMem != NULL;
+        HGDIOBJ hOld = ok ? SelectObject(hdcMem, hBitmap) : NULL;
+        for (int ty = 0; ok && ty < cy; ty += tileCy)
+            for (int tx = 0; ok && tx < cx; tx += tileCx)
+            {
+                const int x = rc.left + tx, y = rc.top + ty;
+                const int w = std::min(tileCx, cx - tx), h = std::min(tileCy, cy - ty);
+                RECT rcNow = { x - m_offset.x, y - m_offset.y, x - m_offset.x + w, y - m_offset.y + h };
+                RECT rcInside;
+                if (!IntersectRect(&rcInside, &rcNow, &m_visible) || !EqualRect(&rcInside, &rcNow))
+                    ScrollTo(x - m_visible.left, y - m_visible.top);
+                ok = BitBlt(hdcMem, tx, ty, w, h, hdcDialog, x - m_offset.x, y - m_offset.y,
+                            SRCCOPY) != FALSE;
+            }
+        if (hdcMem != NULL)
+        {
+            SelectObject(hdcMem, hOld);
+            DeleteDC(hdcMem);
+        }
+        ReleaseDC(m_hwnd, hdcDialog);
+        if (!ok && hBitmap != NULL)
+        {
+            DeleteObject(hBitmap);
+            hBitmap = NULL;
+        }
+        return hBitmap;
+    }
+
+private:
+    CDialogCamera(const CDialogCamera&);
+    CDialogCamera& operator=(const CDialogCamera&);
+
+    // Scrolls the children so that layout point (x, y) shows at client
+    // point (0, 0) plus the visible origin, and lets everything repaint.
+    void ScrollTo(int x, int y)
+    {
+        if (x == m_offset.x && y == m_offset.y)
+            return;
+        ScrollWindowEx(m_hwnd, m_offset.x - x, m_offset.y - y, NULL, NULL, NULL, NULL,
+                       SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+        m_offset.x = x;
+        m_offset.y = y;
+        RedrawWindow(m_hwnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        PumpFor(m_hwnd, 100);
+    }
+
+    HWND m_hwnd;
+    RECT m_visible;     // client coordinates that lie on the screen
+    POINT m_offset;     // layout point now shown at client (0, 0)
+};
+
 bool AllReady(const std::vector<Placed>& placed)
 {
     for (size_t i = 0; i < placed.size(); ++i)
@@ -324,17 +410,23 @@ int Run(bool bInteractive, const std::string& folder)
     }
     else
     {
+        CDialogCamera camera(hwndDialog);
         for (size_t i = 0; i < placed.size(); ++i)
         {
             const Placed& p = placed[i];
             if (p.hwnd == NULL)
                 continue;
-            if (SavePicture(CaptureWindow(p.hwnd), folder, p.item.name))
+            // The item's whole window, frame included, as the dialog shows it.
+            RECT rc;
+            GetWindowRect(p.hwnd, &rc);
+            MapWindowPoints(NULL, hwndDialog, reinterpret_cast<POINT*>(&rc), 2);
+            if (SavePicture(camera.Capture(rc), folder, p.item.name))
                 ++written;
             else
                 ++failures;
         }
-        if (SavePicture(CaptureClient(hwndDialog), folder, "dialog"))
+        RECT rcClient = { 0, 0, client.cx, client.cy };
+        if (SavePicture(camera.Capture(rcClient), folder, "dialog"))
             ++written;
         else
             ++failures;

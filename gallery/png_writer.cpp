@@ -1,4 +1,4 @@
-// png_writer.cpp - captures through BitBlt, encoding through WIC.
+// png_writer.cpp - capture bitmaps, and PNG encoding through WIC.
 #include "png_writer.h"
 
 #include <wincodec.h>
@@ -24,11 +24,10 @@ private:
 
 } // namespace
 
-HBITMAP CaptureDC(HDC hdcSource, int x, int y, int cx, int cy)
+HBITMAP CreateCaptureBitmap(HDC hdc, int cx, int cy)
 {
-    if (hdcSource == NULL || cx <= 0 || cy <= 0)
+    if (cx <= 0 || cy <= 0)
         return NULL;
-
     BITMAPINFO bmi;
     ZeroMemory(&bmi, sizeof(bmi));
     bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -37,50 +36,8 @@ HBITMAP CaptureDC(HDC hdcSource, int x, int y, int cx, int cy)
     bmi.bmiHeader.biPlanes = 1;
     bmi.bmiHeader.biBitCount = 32;
     bmi.bmiHeader.biCompression = BI_RGB;
-
     void* pBits = NULL;
-    HBITMAP hBitmap = CreateDIBSection(hdcSource, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
-    if (hBitmap == NULL)
-        return NULL;
-
-    HDC hdcMem = CreateCompatibleDC(hdcSource);
-    if (hdcMem == NULL)
-    {
-        DeleteObject(hBitmap);
-        return NULL;
-    }
-    HGDIOBJ hOld = SelectObject(hdcMem, hBitmap);
-    BOOL bCopied = BitBlt(hdcMem, 0, 0, cx, cy, hdcSource, x, y, SRCCOPY);
-    SelectObject(hdcMem, hOld);
-    DeleteDC(hdcMem);
-    if (!bCopied)
-    {
-        DeleteObject(hBitmap);
-        return NULL;
-    }
-    return hBitmap;
-}
-
-HBITMAP CaptureWindow(HWND hwnd)
-{
-    RECT rc;
-    if (!GetWindowRect(hwnd, &rc))
-        return NULL;
-    HDC hdc = GetWindowDC(hwnd);
-    HBITMAP hBitmap = CaptureDC(hdc, 0, 0, rc.right - rc.left, rc.bottom - rc.top);
-    ReleaseDC(hwnd, hdc);
-    return hBitmap;
-}
-
-HBITMAP CaptureClient(HWND hwnd)
-{
-    RECT rc;
-    if (!GetClientRect(hwnd, &rc))
-        return NULL;
-    HDC hdc = GetDC(hwnd);
-    HBITMAP hBitmap = CaptureDC(hdc, 0, 0, rc.right, rc.bottom);
-    ReleaseDC(hwnd, hdc);
-    return hBitmap;
+    return CreateDIBSection(hdc, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
 }
 
 HRESULT WritePng(HBITMAP hBitmap, const wchar_t* pszPath)

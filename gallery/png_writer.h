@@ -4,15 +4,9 @@
 
 #include <windows.h>
 
-// Copies cx x cy pixels of hdcSource from (x, y) into a new 32-bpp top-down
-// DIB section. Returns NULL when the bitmap cannot be made.
-HBITMAP CaptureDC(HDC hdcSource, int x, int y, int cx, int cy);
-
-// Captures the whole window, frame included (GetWindowDC).
-HBITMAP CaptureWindow(HWND hwnd);
-
-// Captures the client area only (GetDC).
-HBITMAP CaptureClient(HWND hwnd);
+// A new cx x cy, 32-bpp top-down DIB section compatible with hdc, to
+// capture into. Returns NULL when it cannot be made.
+HBITMAP CreateCaptureBitmap(HDC hdc, int cx, int cy);
 
 // Writes hBitmap to pszPath as a 24-bit PNG with WIC's PNG encoder. COM must
 // be initialised on the calling thread. Returns S_OK or the failing HRESULT.
