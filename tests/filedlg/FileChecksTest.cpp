@@ -1,0 +1,244 @@
+// Tests of AddQuotes, CheckLocalFileExistence (against a scratch folder) and
+// CheckFileExistence (through the steerable sorvane.dll stand-in).
+
+#include "FileChecks.h"
+
+#include <sorvane.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+/////////////////////////////////////////////////////////////////////////////
+// AddQuotes
+
+struct QuoteCase
+{
+	const char* text;
+	const char* quoted;
+};
+
+class AddQuotesTest : public ::testing::TestWithParam<QuoteCase>
+{
+};
+
+TEST_P(AddQuotesTest, WrapsInTheQuoteTheTextLacks)
+{
+	CString text(GetParam().text);
+	AddQuotes(text);
+	EXPECT_STREQ(GetParam().quoted, static_cast<LPCTSTR>(text));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, AddQuotesTest, ::testing::Values(
+	QuoteCase{"abc", "'abc'"},
+	QuoteCase{"it's", "\"it's\""},
+	QuoteCase{"", "''"},
+	QuoteCase{"a'b\"c", "\"a'b\"c\""},           // the inner double quote is not escaped
+	QuoteCase{"say \"hi\"", "'say \"hi\"'"},
+	QuoteCase{"'", "\"'\""},
+	QuoteCase{"C:\\Data Files\\x.sav", "'C:\\Data Files\\x.sav'"}));
+
+TEST(AddQuotesRepeat, QuotingTwiceSwitchesToDoubleQuotes)
+{
+	CString text("v1");
+	AddQuotes(text);
+	AddQuotes(text);
+	EXPECT_STREQ("\"'v1'\"", static_cast<LPCTSTR>(text));
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// CheckLocalFileExistence
+
+namespace
+{
+
+std::string MakeScratchFolder()
+{
+	char temp[MAX_PATH];
+	DWORD n = ::GetTempPathA(MAX_PATH, temp);
+	EXPECT_GT(n, 0u);
+	std::string base = std::string(temp) + "filechecks-" + std::to_string(::GetCurrentProcessId());
+	EXPECT_TRUE(::CreateDirectoryA(base.c_str(), NULL) || ::GetLastError() == ERROR_ALREADY_EXISTS);
+	return base;
+}
+
+void WriteFile(const std::string& path)
+{
+	HANDLE h = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+	ASSERT_NE(INVALID_HANDLE_VALUE, h) << path;
+	DWORD written = 0;
+	::WriteFile(h, "x", 1, &written, NULL);
+	::CloseHandle(h);
+}
+
+} // namespace
+
+class LocalExistenceTest : public ::testing::Test
+{
+protected:
+	static void SetUpTestSuite()
+	{
+		s_base = MakeScratchFolder();
+		WriteFile(s_base + "\\plain.txt");
+		WriteFile(s_base + "\\with spaces.sav");
+		::CreateDirectoryA((s_base + "\\folder").c_str(), NULL);
+		::CreateDirectoryA((s_base + "\\folder with spaces").c_str(), NULL);
+		WriteFile(s_base + "\\folder with spaces\\inner file.dat");
+	}
+	static void TearDownTestSuite()
+	{
+		::DeleteFileA((s_base + "\\folder with spaces\\inner file.dat").c_str());
+		::RemoveDirectoryA((s_base + "\\folder with spaces").c_str());
+		::RemoveDirectoryA((s_base + "\\folder").c_str());
+		::DeleteFileA((s_base + "\\with spaces.sav").c_str());
+		::DeleteFileA((s_base + "\\plain.txt").c_str());
+		::RemoveDirectoryA(s_base.c_str());
+	}
+
+	static BOOL Check(const std::string& relative)
+	{
+		return CheckLocalFileExistence(CString((s_base + relative).c_str()));
+	}
+
+	static std::string s_base;
+};
+
+std::string LocalExistenceTest::s_base;
+
+TEST_F(LocalExistenceTest, FindsFilesAndFolders)
+{
+	EXPECT_TRUE(Check("\\plain.txt"));
+	EXPECT_TRUE(Check("\\with spaces.sav"));
+	EXPECT_TRUE(Check("\\folder"));
+	EXPECT_TRUE(Check("\\folder with spaces"));
+	EXPECT_TRUE(Check("\\folder with spaces\\inner file.dat"));
+	EXPECT_TRUE(Check(""));                                   // the scratch folder itself
+	EXPECT_TRUE(Check("\\PLAIN.TXT"));                        // the file system ignores case
+}
+
+TEST_F(LocalExistenceTest, MissingPathsAreReportedAsMissing)
+{
+	EXPECT_FALSE(Check("\\missing.txt"));
+	EXPECT_FALSE(Check("\\with spaces"));                     // a prefix of a name is not the name
+	EXPECT_FALSE(Check("\\no such folder\\plain.txt"));
+	EXPECT_FALSE(Check("\\plain.txt\\below a file"));
+	EXPECT_FALSE(CheckLocalFileExistence(CString("")));
+}
+
+TEST_F(LocalExistenceTest, TheCallersStringIsLeftAlone)
+{
+	CString path((s_base + "\\plain.txt").c_str());
+	CString before = path;
+	EXPECT_TRUE(CheckLocalFileExistence(path));
+	EXPECT_STREQ(static_cast<LPCTSTR>(before), static_cast<LPCTSTR>(path));
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// CheckFileExistence
+
+namespace
+{
+
+// Compares the stand-in's recorded events with a table ending in NULL; a
+// mismatch prints both sequences and the caller's line.
+void ExpectEvents(const char* const* expected, const char* file, int line)
+{
+	std::vector<std::string> got;
+	for (int i = 0; i < SorvaneTestEventCount(); i++)
+		got.push_back(SorvaneTestEvent(i));
+	std::vector<std::string> want;
+	for (const char* const* p = expected; *p != NULL; p++)
+		want.push_back(*p);
+	if (got == want)
+		return;
+	std::string text = "expected:\n";
+	for (const std::string& s : want)
+		text += "  " + s + "\n";
+	text += "recorded:\n";
+	for (const std::string& s : got)
+		text += "  " + s + "\n";
+	ADD_FAILURE_AT(file, line) << text;
+}
+
+#define EXPECT_EVENTS(table) ExpectEvents(table, __FILE__, __LINE__)
+
+} // namespace
+
+class FileExistenceTest : public ::testing::Test
+{
+protected:
+	void SetUp() override { SorvaneTestReset(); }
+	void TearDown() override { SorvaneTestReset(); }
+};
+
+TEST_F(FileExistenceTest, NoAccessObjectMeansNothingIsAvailable)
+{
+	SorvaneTestSetAccessObject(0);
+	EXPECT_FALSE(CheckFileExistence(CString("C:\\data\\a.sav")));
+	static const char* const none[] = { NULL };
+	EXPECT_EVENTS(none);
+	EXPECT_EQ(0, SorvaneTestCreatedCount());
+	EXPECT_EQ(0, SorvaneTestCheckCount());
+}
+
+struct StatusCase
+{
+	int status;
+	BOOL available;
+};
+
+class FileExistenceStatusTest : public FileExistenceTest,
+                                public ::testing::WithParamInterface<StatusCase>
+{
+};
+
+TEST_P(FileExistenceStatusTest, OnlyStatusZeroAndThreeCountAsAvailable)
+{
+	SorvaneTestSetStatus(GetParam().status);
+	EXPECT_EQ(GetParam().available, CheckFileExistence(CString("\\\\server\\share\\x.sav")));
+	static const char* const oneDescriptor[] = {
+		"create 1",
+		"path 1 \\\\server\\share\\x.sav",
+		"check 1 \\\\server\\share\\x.sav",
+		"delete 1",
+		NULL };
+	EXPECT_EVENTS(oneDescriptor);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, FileExistenceStatusTest, ::testing::Values(
+	StatusCase{0, TRUE}, StatusCase{1, FALSE}, StatusCase{2, FALSE}, StatusCase{3, TRUE},
+	StatusCase{4, FALSE}, StatusCase{-1, FALSE}));
+
+TEST_F(FileExistenceTest, ThePathReachesTheDescriptorByteForByte)
+{
+	// Spaces, a code-page byte above 0x7F and the apostrophe all pass unchanged.
+	const char path[] = "C:\\My Data\\caf\xE9 'q'.sav";
+	CString strPath(path);
+	EXPECT_TRUE(CheckFileExistence(strPath));
+	EXPECT_EQ(static_cast<int>(sizeof(path) - 1), SorvaneTestLastPathLength());
+	EXPECT_EQ(std::string(path), std::string(SorvaneTestLastPath()));
+	EXPECT_STREQ(path, static_cast<LPCTSTR>(strPath));
+
+	EXPECT_TRUE(CheckFileExistence(CString("")));
+	EXPECT_EQ(0, SorvaneTestLastPathLength());
+	EXPECT_EQ(2, SorvaneTestCreatedCount());
+	EXPECT_EQ(2, SorvaneTestDeletedCount());
+}
+
+TEST_F(FileExistenceTest, TheDescriptorIsDeletedWhenTheCheckThrows)
+{
+	SorvaneTestSetThrow(1);
+	bool thrown = false;
+	try
+	{
+		CheckFileExistence(CString("x"));
+	}
+	catch (int)
+	{
+		thrown = true;
+	}
+	EXPECT_TRUE(thrown);
+	static const char* const thrownAndDeleted[] = { "create 1", "path 1 x", "check 1 x", "delete 1", NULL };
+	EXPECT_EVENTS(thrownAndDeleted);
+}
