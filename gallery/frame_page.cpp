@@ -19,9 +19,17 @@ const int kStringLineHeight = 18;
 
 typedef void (*PaintFunction)(HDC hdc, const RECT& rcClient);
 
+// The gallery links Tessarine.dll, but an import library adds the DLL to the
+// program's imports only when some page calls into it; load it here should
+// no page have done so. It stays loaded for the program's life.
 HMODULE LibraryModule()
 {
-    return GetModuleHandleA("Tessarine.dll");
+    static HMODULE hModule = NULL;
+    if (hModule == NULL)
+        hModule = GetModuleHandleA("Tessarine.dll");
+    if (hModule == NULL)
+        hModule = LoadLibraryA("Tessarine.dll");
+    return hModule;
 }
 
 // Draws bitmap nID of the library at (x, y), each pixel scale x scale.
