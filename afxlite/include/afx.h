@@ -693,13 +693,13 @@ public:
 
 struct CFileStatus
 {
-    CTime m_ctime;          // creation date/time of file
-    CTime m_mtime;          // last modification date/time of file
-    CTime m_atime;          // last access date/time of file
-    LONG m_size;            // logical size of file in bytes (low 32 bits)
-    BYTE m_attribute;       // logical OR of CFile::Attribute values
+    CTime m_ctime;          // created
+    CTime m_mtime;          // last written
+    CTime m_atime;          // last read
+    LONG m_size;            // size in bytes, low 32 bits
+    BYTE m_attribute;       // CFile::Attribute bits
     BYTE _m_padding;
-    TCHAR m_szFullName[_MAX_PATH];  // absolute path name
+    TCHAR m_szFullName[_MAX_PATH];  // the absolute path
 
     CFileStatus() : m_size(0), m_attribute(0), _m_padding(0) { m_szFullName[0] = '\0'; }
 };

@@ -93,7 +93,6 @@ public:
     void SetSize(int nNewSize, int nGrowBy = -1);
 
 // Operations
-    // Clean up
     void FreeExtra();
     void RemoveAll() { SetSize(0, -1); }
 
@@ -105,7 +104,7 @@ public:
     TYPE& ElementAt(int nIndex)
         { ASSERT(nIndex >= 0 && nIndex < m_nSize); return m_pData[nIndex]; }
 
-    // Direct access to the element data (may return NULL)
+    // The elements themselves (NULL while nothing is allocated)
     const TYPE* GetData() const { return (const TYPE*)m_pData; }
     TYPE* GetData() { return (TYPE*)m_pData; }
 
@@ -116,21 +115,19 @@ public:
     int Append(const CArray& src);
     void Copy(const CArray& src);
 
-    // Overloaded operator helpers
     TYPE operator[](int nIndex) const { return GetAt(nIndex); }
     TYPE& operator[](int nIndex) { return ElementAt(nIndex); }
 
-    // Operations that move elements around
     void InsertAt(int nIndex, ARG_TYPE newElement, int nCount = 1);
     void RemoveAt(int nIndex, int nCount = 1);
     void InsertAt(int nStartIndex, CArray* pNewArray);
 
 // Implementation
 protected:
-    TYPE* m_pData;   // the actual array of data
-    int m_nSize;     // # of elements (upperBound - 1)
-    int m_nMaxSize;  // max allocated
-    int m_nGrowBy;   // grow amount
+    TYPE* m_pData;   // the elements (NULL when nothing is allocated)
+    int m_nSize;     // elements in use
+    int m_nMaxSize;  // elements allocated
+    int m_nGrowBy;   // growth step; 0 chooses one from the size
 
 public:
     ~CArray();
@@ -169,11 +166,11 @@ void CArray<TYPE, ARG_TYPE>::SetSize(int nNewSize, int nGrowBy)
         return;
 
     if (nGrowBy != -1)
-        m_nGrowBy = nGrowBy;  // set new size
+        m_nGrowBy = nGrowBy;
 
     if (nNewSize == 0)
     {
-        // shrink to nothing
+        // Size 0 frees the storage.
         if (m_pData != NULL)
         {
             DestructElements<TYPE>(m_pData, m_nSize);
@@ -184,14 +181,14 @@ void CArray<TYPE, ARG_TYPE>::SetSize(int nNewSize, int nGrowBy)
     }
     else if (m_pData == NULL)
     {
-        // create one with exact size
+        // The first allocation is exact.
         m_pData = _AfxAllocElements<TYPE>(nNewSize);
         ConstructElements<TYPE>(m_pData, nNewSize);
         m_nSize = m_nMaxSize = nNewSize;
     }
     else if (nNewSize <= m_nMaxSize)
     {
-        // it fits
+        // Within the allocation: only the new elements are initialised.
         if (nNewSize > m_nSize)
             ConstructElements<TYPE>(&m_pData[m_nSize], nNewSize - m_nSize);
         else if (m_nSize > nNewSize)
@@ -200,12 +197,11 @@ void CArray<TYPE, ARG_TYPE>::SetSize(int nNewSize, int nGrowBy)
     }
     else
     {
-        // otherwise, grow array
+        // Past the allocation: grow to max(nNewSize, allocation + step).
         int nStep = m_nGrowBy;
         if (nStep == 0)
         {
-            // heuristically determine growth when nGrowBy == 0
-            // (this avoids heap fragmentation in many situations)
+            // No step given: an eighth of the size, bounded to 4..1024.
             nStep = m_nSize / 8;
             nStep = (nStep < 4) ? 4 : ((nStep > 1024) ? 1024 : nStep);
         }
@@ -213,7 +209,7 @@ void CArray<TYPE, ARG_TYPE>::SetSize(int nNewSize, int nGrowBy)
         if (nStep > 0 && nNewSize - nStep < m_nMaxSize)
             nNewMax = m_nMaxSize + nStep;
         else
-            nNewMax = nNewSize;  // no slush
+            nNewMax = nNewSize;
 
         TYPE* pNewData = _AfxAllocElements<TYPE>(nNewMax);
         _AfxRelocateElements<TYPE>(pNewData, m_pData, m_nSize);
@@ -230,7 +226,6 @@ template <class TYPE, class ARG_TYPE>
 int CArray<TYPE, ARG_TYPE>::Append(const CArray& src)
 {
     ASSERT_VALID(this);
-    ASSERT(this != &src);  // cannot append to itself
     int nOldSize = m_nSize;
     int nCount = src.m_nSize;
     if (this == &src)
@@ -263,7 +258,6 @@ void CArray<TYPE, ARG_TYPE>::FreeExtra()
     ASSERT_VALID(this);
     if (m_nSize != m_nMaxSize)
     {
-        // shrink to desired size
         TYPE* pNewData = NULL;
         if (m_nSize != 0)
         {
@@ -306,22 +300,21 @@ template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::InsertCopies(int nIndex, const TYPE& element, int nCount)
 {
     ASSERT_VALID(this);
-    ASSERT(nIndex >= 0);  // will expand to meet need
-    ASSERT(nCount > 0);   // zero or negative size not allowed
+    ASSERT(nIndex >= 0);
+    ASSERT(nCount > 0);
     if (nIndex < 0 || nCount <= 0)
         return;
 
     if (nIndex >= m_nSize)
     {
-        // adding after the end of the array
-        SetSize(nIndex + nCount, -1);  // grow so nIndex is valid
+        // At or past the end: the array grows to take the copies.
+        SetSize(nIndex + nCount, -1);
     }
     else
     {
-        // inserting in the middle of the array
+        // Inside: grow, then move the tail up by nCount.
         int nOldSize = m_nSize;
-        SetSize(m_nSize + nCount, -1);  // grow it to new size
-        // shift old data up to fill gap
+        SetSize(m_nSize + nCount, -1);
         for (int i = nOldSize - 1; i >= nIndex; i--)
             m_pData[i + nCount] = std::move(m_pData[i]);
         // the gap gets freshly constructed elements before the copies
@@ -329,7 +322,6 @@ void CArray<TYPE, ARG_TYPE>::InsertCopies(int nIndex, const TYPE& element, int n
         ConstructElements<TYPE>(&m_pData[nIndex], nCount);
     }
 
-    // insert new value in the gap
     ASSERT(nIndex + nCount <= m_nSize);
     while (nCount--)
         m_pData[nIndex++] = element;
@@ -346,7 +338,6 @@ void CArray<TYPE, ARG_TYPE>::RemoveAt(int nIndex, int nCount)
     if (nIndex < 0 || nCount <= 0 || nIndex > m_nSize || nCount > m_nSize - nIndex)
         return;
 
-    // just remove a range
     int nMoveCount = m_nSize - (nIndex + nCount);
     for (int i = 0; i < nMoveCount; i++)
         m_pData[nIndex + i] = std::move(m_pData[nIndex + nCount + i]);
@@ -422,7 +413,6 @@ public:
     void Copy(const CTypedPtrArray<BASE_CLASS, TYPE>& src)
         { BASE_CLASS::Copy(src); }
 
-    // Operations that move elements around
     void InsertAt(int nIndex, TYPE newElement, int nCount = 1)
         { BASE_CLASS::InsertAt(nIndex, newElement, nCount); }
     void InsertAt(int nStartIndex, CTypedPtrArray<BASE_CLASS, TYPE>* pNewArray)

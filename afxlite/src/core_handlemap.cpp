@@ -1,4 +1,8 @@
 // Per-thread registry of handle maps and the temporary-map lock.
+//
+// The registry of a thread hangs off a Win32 TLS slot.  A thread-local guard
+// deletes it when the thread ends; a lookup after that (static destructors
+// at process exit) gets a fresh registry that is simply left to the exit.
 
 #include "handlemap.h"
 
@@ -6,14 +10,12 @@
 
 namespace {
 
-// The calling thread's maps and its temp-map lock count.  Destroyed when the
-// thread ends; deletes the maps (and with them the temporaries) then.
 struct CThreadHandleMaps
 {
     struct Entry
     {
+        const void* pKind;
         CHandleMapBase* pMap;
-        CHandleMapBase** ppSlot;
     };
     std::vector<Entry> maps;
     int nTempMapLock;
@@ -22,20 +24,55 @@ struct CThreadHandleMaps
 
     ~CThreadHandleMaps()
     {
+        // Temporaries first (their destructors may look maps up), then the maps.
         for (size_t i = 0; i < maps.size(); i++)
             maps[i].pMap->DeleteTemp();
         for (size_t i = 0; i < maps.size(); i++)
-        {
-            *maps[i].ppSlot = NULL;
             delete maps[i].pMap;
-        }
     }
 };
 
+DWORD RegistrySlot()
+{
+    static const DWORD s_slot = ::TlsAlloc();
+    return s_slot;
+}
+
+// Set once the thread's guard has run; trivially destructible on purpose.
+thread_local bool t_bGuardDone = false;
+
+struct CRegistryGuard
+{
+    bool bArmed = false;
+    ~CRegistryGuard()
+    {
+        t_bGuardDone = true;
+        if (!bArmed)
+            return;
+        CThreadHandleMaps* pMaps = (CThreadHandleMaps*)::TlsGetValue(RegistrySlot());
+        ::TlsSetValue(RegistrySlot(), NULL);
+        delete pMaps;
+    }
+};
+
+void ArmGuard()
+{
+    if (t_bGuardDone)
+        return;  // the thread is ending: the registry is left to the exit
+    static thread_local CRegistryGuard s_guard;
+    s_guard.bArmed = true;
+}
+
 CThreadHandleMaps& ThreadMaps()
 {
-    static thread_local CThreadHandleMaps s_maps;
-    return s_maps;
+    CThreadHandleMaps* pMaps = (CThreadHandleMaps*)::TlsGetValue(RegistrySlot());
+    if (pMaps == NULL)
+    {
+        pMaps = new CThreadHandleMaps;
+        ::TlsSetValue(RegistrySlot(), pMaps);
+        ArmGuard();
+    }
+    return *pMaps;
 }
 
 } // namespace
@@ -48,9 +85,18 @@ CHandleMapBase::~CHandleMapBase()
 {
 }
 
-void CHandleMapBase::RegisterWithThread(CHandleMapBase** ppSlot)
+CHandleMapBase* CHandleMapBase::LookupThreadMap(const void* pKind)
 {
-    CThreadHandleMaps::Entry entry = { this, ppSlot };
+    CThreadHandleMaps& state = ThreadMaps();
+    for (size_t i = 0; i < state.maps.size(); i++)
+        if (state.maps[i].pKind == pKind)
+            return state.maps[i].pMap;
+    return NULL;
+}
+
+void CHandleMapBase::RegisterWithThread(const void* pKind)
+{
+    CThreadHandleMaps::Entry entry = { pKind, this };
     ThreadMaps().maps.push_back(entry);
 }
 

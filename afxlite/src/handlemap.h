@@ -12,6 +12,9 @@
 // until the thread next unlocks its temporary maps to a count of 0
 // (AfxUnlockTempMaps, declared in afxgdi.h) or calls the class's
 // DeleteTempMap.  Temporaries left when a thread ends are deleted then.
+// The registry of a thread is reached through a Win32 TLS slot, so lookups
+// stay valid even while the process shuts down (static destructors that
+// Detach still find a map, a fresh one if the thread's registry is gone).
 //
 // How a wrapper class uses it (CGdiObject and CDC do exactly this; the window
 // layer does the same for CWnd/HWND):
@@ -34,6 +37,8 @@
 //       { return AfxGetHandleMap<CWndHandleTraits>()->LookupPermanent(h); }
 //   Attach:  AfxGetHandleMap<CWndHandleTraits>()->SetPermanent(h, this);
 //   Detach:  AfxGetHandleMap<CWndHandleTraits>()->RemoveHandle(m_hWnd);
+//            (only the permanent entry goes; a temporary of the handle
+//            stays valid until the temporaries are deleted)
 //   void PASCAL CWnd::DeleteTempMap()
 //       { AfxGetHandleMap<CWndHandleTraits>()->DeleteTemp(); }
 //
@@ -47,7 +52,7 @@
 #ifndef AFXLITE_HANDLEMAP_H
 #define AFXLITE_HANDLEMAP_H
 
-#include <afx.h>
+#include <afxgdi.h>
 
 #include <unordered_map>
 
@@ -60,13 +65,15 @@ public:
     // Delete every temporary object of this map.
     virtual void DeleteTemp() = 0;
 
+    // The calling thread's map of the kind identified by pKind (the address
+    // of a static object unique to the kind), or NULL before its first use.
+    static CHandleMapBase* LookupThreadMap(const void* pKind);
+
 protected:
-    // Adds the map to the calling thread's registry, which owns it from then
-    // on, deletes it when the thread ends and then clears *ppSlot (the
-    // thread-local pointer through which the map is reached), so a late
-    // lookup during thread shutdown makes a fresh map instead of using a
-    // deleted one.
-    void RegisterWithThread(CHandleMapBase** ppSlot);
+    // Adds the map to the calling thread's registry as the map of kind
+    // pKind.  The registry owns it from then on and deletes it (with its
+    // temporaries) when the thread ends.
+    void RegisterWithThread(const void* pKind);
 
 private:
     CHandleMapBase(const CHandleMapBase&);
@@ -121,11 +128,11 @@ public:
         m_permanent[Key(h)] = pObject;
     }
 
-    // Forgets h in both maps; the objects themselves are not deleted.
+    // Forgets the permanent object of h (not deleted).  A temporary wrapper
+    // of h, which callers may still hold, stays until the temporaries go.
     void RemoveHandle(HT h)
     {
         m_permanent.erase(Key(h));
-        m_temporary.erase(Key(h));
     }
 
     int GetPermanentCount() const { return (int)m_permanent.size(); }
@@ -149,14 +156,13 @@ public:
     // The calling thread's instance; created and registered on first use.
     static CHandleMap* PASCAL GetThreadMap()
     {
-        static thread_local CHandleMapBase* s_pMap = NULL;
-        if (s_pMap == NULL)
-        {
-            CHandleMap* pMap = new CHandleMap;
-            s_pMap = pMap;
-            pMap->RegisterWithThread(&s_pMap);
-        }
-        return static_cast<CHandleMap*>(s_pMap);
+        static const char s_kind = 0;
+        CHandleMapBase* pFound = LookupThreadMap(&s_kind);
+        if (pFound != NULL)
+            return static_cast<CHandleMap*>(pFound);
+        CHandleMap* pMap = new CHandleMap;
+        pMap->RegisterWithThread(&s_kind);
+        return pMap;
     }
 
 private:
