@@ -1,0 +1,142 @@
+// SendInput wrappers.
+
+#include "InputHelpers.h"
+#include "MessageRecorder.h"
+
+namespace testsupport {
+
+namespace {
+
+void SendMouse(DWORD flags, LONG dx = 0, LONG dy = 0)
+{
+    INPUT input;
+    memset(&input, 0, sizeof(input));
+    input.type = INPUT_MOUSE;
+    input.mi.dx = dx;
+    input.mi.dy = dy;
+    input.mi.dwFlags = flags;
+    ::SendInput(1, &input, sizeof(INPUT));
+}
+
+void SendKey(WORD vk, DWORD flags)
+{
+    INPUT input;
+    memset(&input, 0, sizeof(input));
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = (WORD)::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC);
+    input.ki.dwFlags = flags;
+    ::SendInput(1, &input, sizeof(INPUT));
+}
+
+void SendMoveTo(HWND hwnd, int x, int y)
+{
+    POINT pt = { x, y };
+    ::ClientToScreen(hwnd, &pt);
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
+              AbsoluteMouseCoordinate(pt.x, ::GetSystemMetrics(SM_CXSCREEN)),
+              AbsoluteMouseCoordinate(pt.y, ::GetSystemMetrics(SM_CYSCREEN)));
+}
+
+} // namespace
+
+LONG AbsoluteMouseCoordinate(int pixel, int screenSize)
+{
+    if (screenSize <= 0)
+        return 0;
+    // The smallest coordinate whose pixel (coordinate * size / 65536,
+    // rounded down) is the one wanted; also right under the rounding
+    // Windows documents (coordinate * (size - 1) / 65535 rounded).
+    return (LONG)(((LONGLONG)pixel * 65536 + screenSize - 1) / screenSize);
+}
+
+void PumpInput()
+{
+    // Input arrives through the server; give it a moment, then drain.
+    PumpFor(20);
+}
+
+bool MouseMoveTo(HWND hwnd, int x, int y)
+{
+    SendMoveTo(hwnd, x, y);
+    PumpInput();
+    POINT want = { x, y };
+    ::ClientToScreen(hwnd, &want);
+    POINT now;
+    ::GetCursorPos(&now);
+    return now.x == want.x && now.y == want.y;
+}
+
+void LeftButtonDown(HWND hwnd, int x, int y)
+{
+    SendMoveTo(hwnd, x, y);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    PumpInput();
+}
+
+void LeftButtonUp(HWND hwnd, int x, int y)
+{
+    SendMoveTo(hwnd, x, y);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    PumpInput();
+}
+
+void LeftClick(HWND hwnd, int x, int y)
+{
+    SendMoveTo(hwnd, x, y);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    PumpInput();
+}
+
+void LeftDoubleClick(HWND hwnd, int x, int y)
+{
+    SendMoveTo(hwnd, x, y);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    PumpInput();
+}
+
+void RightClick(HWND hwnd, int x, int y)
+{
+    SendMoveTo(hwnd, x, y);
+    SendMouse(MOUSEEVENTF_RIGHTDOWN);
+    SendMouse(MOUSEEVENTF_RIGHTUP);
+    PumpInput();
+}
+
+void LeftDrag(HWND hwnd, int x0, int y0, int x1, int y1, int nSteps)
+{
+    if (nSteps < 1)
+        nSteps = 1;
+    LeftButtonDown(hwnd, x0, y0);
+    for (int i = 1; i <= nSteps; i++)
+    {
+        SendMoveTo(hwnd, x0 + (x1 - x0) * i / nSteps, y0 + (y1 - y0) * i / nSteps);
+        PumpInput();
+    }
+    LeftButtonUp(hwnd, x1, y1);
+}
+
+void KeyPress(WORD vk)
+{
+    SendKey(vk, 0);
+    SendKey(vk, KEYEVENTF_KEYUP);
+    PumpInput();
+}
+
+void KeyDown(WORD vk)
+{
+    SendKey(vk, 0);
+    PumpInput();
+}
+
+void KeyUp(WORD vk)
+{
+    SendKey(vk, KEYEVENTF_KEYUP);
+    PumpInput();
+}
+
+} // namespace testsupport

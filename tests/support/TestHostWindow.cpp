@@ -1,0 +1,127 @@
+// The shared host window, the recording host dialog and the fixture.
+
+#include "TestHostWindow.h"
+#include "MessageRecorder.h"
+
+namespace testsupport {
+
+namespace {
+
+HWND g_host = NULL;
+
+BOOL CALLBACK DestroyChild(HWND hwnd, LPARAM lParam)
+{
+    if (::GetParent(hwnd) == (HWND)lParam)
+        ::DestroyWindow(hwnd);
+    return TRUE;
+}
+
+} // namespace
+
+HWND TestHostWindow::Get()
+{
+    if (g_host != NULL && ::IsWindow(g_host))
+        return g_host;
+
+    RECT rect = { 0, 0, 640, 480 };
+    DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    ::AdjustWindowRect(&rect, style, FALSE);
+    g_host = ::CreateWindowExA(0, RecordingParentClass(), "Test host", style,
+                               0, 0, rect.right - rect.left, rect.bottom - rect.top,
+                               NULL, NULL, ::GetModuleHandleA(NULL), NULL);
+    if (g_host == NULL)
+        return NULL;
+    ::ShowWindow(g_host, SW_SHOW);
+    ::SetForegroundWindow(g_host);
+    ::UpdateWindow(g_host);
+    Pump();
+    Recorder().Flush();
+    return g_host;
+}
+
+void TestHostWindow::Reset()
+{
+    HWND host = Get();
+    if (host == NULL)
+        return;
+    ::EnumChildWindows(host, DestroyChild, (LPARAM)host);
+    ::SetForegroundWindow(host);
+    ::SetFocus(host);
+    ::ReleaseCapture();
+    SetParentHandler(ParentHandler());
+    Pump();
+    Recorder().ClearCaptures();
+    Recorder().Flush();
+}
+
+void TestHostWindow::Destroy()
+{
+    if (g_host != NULL && ::IsWindow(g_host))
+        ::DestroyWindow(g_host);
+    g_host = NULL;
+    Pump();
+    Recorder().Flush();
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// HostDialog
+
+HostDialog::HostDialog() : m_hwnd(NULL)
+{
+}
+
+HostDialog::~HostDialog()
+{
+    Destroy();
+}
+
+INT_PTR CALLBACK HostDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Dialog procedures are called from the dialog's own window procedure,
+    // so even queued messages arrive here as plain calls: all are 'sent'.
+    Recorder().Add("parent", hwnd, message, sent | parent | wparam | lparam, wParam, lParam);
+    LRESULT result = 0;
+    if (CallParentHandler(hwnd, message, wParam, lParam, &result))
+    {
+        ::SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, (LONG_PTR)result);
+        return TRUE;
+    }
+    return message == WM_INITDIALOG ? TRUE : FALSE;
+}
+
+bool HostDialog::Create(DialogTemplateBuilder& dialogTemplate, HWND owner)
+{
+    Destroy();
+    m_hwnd = ::CreateDialogIndirectParamA(::GetModuleHandleA(NULL), dialogTemplate.Template(),
+                                          owner, DialogProc, 0);
+    if (m_hwnd == NULL)
+        return false;
+    ::ShowWindow(m_hwnd, SW_SHOW);
+    ::SetForegroundWindow(m_hwnd);
+    ::UpdateWindow(m_hwnd);
+    Pump();
+    return true;
+}
+
+void HostDialog::Destroy()
+{
+    if (m_hwnd != NULL && ::IsWindow(m_hwnd))
+        ::DestroyWindow(m_hwnd);
+    m_hwnd = NULL;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// HostWindowTest
+
+void HostWindowTest::SetUp()
+{
+    ASSERT_NE(TestHostWindow::Get(), (HWND)NULL);
+    TestHostWindow::Reset();
+}
+
+void HostWindowTest::TearDown()
+{
+    TestHostWindow::Reset();
+}
+
+} // namespace testsupport
