@@ -415,10 +415,14 @@ public:
     virtual ~CResourceException();
 };
 
+#ifndef AFX_NORETURN
+#define AFX_NORETURN __attribute__((noreturn))
+#endif
+
 // Each throws a pointer to one static, never-deleted exception object.
-AFXLITE_API void AFXAPI AfxThrowMemoryException();
-AFXLITE_API void AFXAPI AfxThrowNotSupportedException();
-AFXLITE_API void AFXAPI AfxThrowResourceException();
+AFX_NORETURN AFXLITE_API void AFXAPI AfxThrowMemoryException();
+AFX_NORETURN AFXLITE_API void AFXAPI AfxThrowNotSupportedException();
+AFX_NORETURN AFXLITE_API void AFXAPI AfxThrowResourceException();
 
 #define TRY { try {
 #define CATCH(class, e) } catch (class* e) { \

@@ -24,7 +24,9 @@ template <class TYPE>
 AFX_INLINE void AFXAPI ConstructElements(TYPE* pElements, int nCount)
 {
     ASSERT(nCount == 0 || AfxIsValidAddress(pElements, nCount * sizeof(TYPE)));
-    memset((void*)pElements, 0, nCount * sizeof(TYPE));
+    if (nCount <= 0)
+        return;
+    memset((void*)pElements, 0, (size_t)nCount * sizeof(TYPE));
     for (; nCount--; pElements++)
         ::new ((void*)pElements) TYPE;
 }
@@ -33,7 +35,7 @@ template <class TYPE>
 AFX_INLINE void AFXAPI DestructElements(TYPE* pElements, int nCount)
 {
     ASSERT(nCount == 0 || AfxIsValidAddress(pElements, nCount * sizeof(TYPE)));
-    for (; nCount--; pElements++)
+    for (; nCount > 0; nCount--, pElements++)
         pElements->~TYPE();
 }
 
@@ -41,7 +43,7 @@ template <class TYPE>
 AFX_INLINE void AFXAPI CopyElements(TYPE* pDest, const TYPE* pSrc, int nCount)
 {
     ASSERT(nCount == 0 || AfxIsValidAddress(pDest, nCount * sizeof(TYPE)));
-    while (nCount--)
+    for (; nCount > 0; nCount--)
         *pDest++ = *pSrc++;
 }
 
@@ -52,7 +54,7 @@ AFX_INLINE void AFXAPI _AfxRelocateElements(TYPE* pDest, TYPE* pSrc, int nCount)
     if (std::is_trivially_copyable<TYPE>::value)
     {
         if (nCount > 0)
-            memcpy((void*)pDest, (const void*)pSrc, nCount * sizeof(TYPE));
+            memcpy((void*)pDest, (const void*)pSrc, (size_t)nCount * sizeof(TYPE));
         return;
     }
     for (int i = 0; i < nCount; i++)

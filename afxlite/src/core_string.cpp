@@ -244,7 +244,7 @@ void CString::AllocCopy(CString& dest, int nCopyLen, int nCopyIndex, int nExtraL
 
 void CString::AssignCopy(int nSrcLen, LPCTSTR lpszSrcData)
 {
-    if (nSrcLen == 0)
+    if (nSrcLen <= 0 || lpszSrcData == NULL)
     {
         // Keep a locked buffer; otherwise become the shared empty string.
         if (GetData()->nRefs < 0 && GetData() != NilData())
