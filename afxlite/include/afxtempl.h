@@ -19,7 +19,10 @@
 // Element helpers (may be specialised for a type)
 
 // New elements start as zeroed memory, then get their default construction,
-// so plain records begin all-zero.
+// so plain records begin all-zero.  Value-initialisation (TYPE()) keeps the
+// zeroes for records without a constructor of their own, even those with
+// CString members, where the optimiser could otherwise treat the clearing
+// as a dead store.
 template <class TYPE>
 AFX_INLINE void AFXAPI ConstructElements(TYPE* pElements, int nCount)
 {
@@ -28,7 +31,7 @@ AFX_INLINE void AFXAPI ConstructElements(TYPE* pElements, int nCount)
         return;
     memset((void*)pElements, 0, (size_t)nCount * sizeof(TYPE));
     for (; nCount--; pElements++)
-        ::new ((void*)pElements) TYPE;
+        ::new ((void*)pElements) TYPE();
 }
 
 template <class TYPE>
