@@ -121,7 +121,9 @@ void RunRandomSequence(CTestBigList& list, unsigned int seed, int nSteps)
             what = "capacity " + std::to_string(nSize);
             ASSERT_EQ(nSize >= n ? TRUE : FALSE, list.SetCapacity(nSize, static_cast<int>(next() % 3) * 16 - 1)) << what;
             if (nSize >= n)
+            {
                 ASSERT_EQ(nSize, list.ArraySize()) << what;
+            }
         }
         else
         {
