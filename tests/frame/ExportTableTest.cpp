@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -108,6 +109,11 @@ const FixedExport kFixedExports[] = {
     { 197, NULL,                      "CSubclassWnd" },
     { 200, NULL,                      "CHotButton" },
 };
+
+void PrintTo(const FixedExport& row, std::ostream* os)
+{
+    *os << "ordinal " << row.ordinal << " (" << (row.function ? row.function : row.recordClass) << ")";
+}
 
 bool IsFixedOrdinal(WORD ordinal)
 {

@@ -158,62 +158,84 @@ std::vector<std::string> PngFiles(const std::string& folder)
     return files;
 }
 
+// The gallery runs once for the suite, into a folder that does not exist
+// yet (below a temporary one); the tests look at what it wrote.
 class GalleryTest : public ::testing::Test
 {
 protected:
-    GalleryTest() : m_folder("frame_gallery_") {}
-    void SetUp() override { m_hrCom = CoInitializeEx(NULL, COINIT_APARTMENTTHREADED); }
+    static void SetUpTestSuite()
+    {
+        s_folder = new frametest::TempFolder("frame_gallery_");
+        s_out = s_folder->Path() + "\\pictures";
+        std::string exe = frametest::ProgramFolder() + "gallery.exe";
+        s_found = GetFileAttributesA(exe.c_str()) != INVALID_FILE_ATTRIBUTES;
+        s_exitCode = 1;
+        s_output.clear();
+        s_ended = s_found && RunProgram("\"" + exe + "\" " + s_out, 120000, &s_output, &s_exitCode);
+    }
+    static void TearDownTestSuite()
+    {
+        std::vector<std::string> files = PngFiles(s_out);
+        for (size_t i = 0; i < files.size(); ++i)
+            DeleteFileA((s_out + "\\" + files[i]).c_str());
+        RemoveDirectoryA(s_out.c_str());
+        delete s_folder;
+        s_folder = NULL;
+    }
+    void SetUp() override
+    {
+        m_hrCom = CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);
+        ASSERT_TRUE(s_found) << "gallery.exe is not beside the test program";
+        ASSERT_TRUE(s_ended) << "the gallery did not finish:\n" << s_output;
+    }
     void TearDown() override
     {
         if (SUCCEEDED(m_hrCom))
             CoUninitialize();
     }
-    frametest::TempFolder m_folder;
+    static std::string PicturePath(const char* name) { return s_out + "\\" + name; }
+
+    static frametest::TempFolder* s_folder;
+    static std::string s_out;
+    static std::string s_output;
+    static DWORD s_exitCode;
+    static bool s_found;
+    static bool s_ended;
     HRESULT m_hrCom = E_FAIL;
 };
 
+frametest::TempFolder* GalleryTest::s_folder = NULL;
+std::string GalleryTest::s_out;
+std::string GalleryTest::s_output;
+DWORD GalleryTest::s_exitCode = 1;
+bool GalleryTest::s_found = false;
+bool GalleryTest::s_ended = false;
+
 TEST_F(GalleryTest, WritesOneDecodablePicturePerItemAndTheDialog)
 {
-    std::string exe = frametest::ProgramFolder() + "gallery.exe";
-    ASSERT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(exe.c_str())) << exe;
-    // A folder that does not exist yet, below the temporary one.
-    std::string out = m_folder.Path() + "\\pictures";
-
-    std::string output;
-    DWORD exitCode = 1;
-    ASSERT_TRUE(RunProgram("\"" + exe + "\" " + out, 120000, &output, &exitCode)) << output;
-    EXPECT_EQ(0u, exitCode) << output;
-
-    std::vector<std::string> files = PngFiles(out);
-    EXPECT_EQ("gallery: wrote " + std::to_string(files.size()) + " pictures to " + out,
-              LastLine(output))
-        << output;
+    EXPECT_EQ(0u, s_exitCode) << s_output;
+    std::vector<std::string> files = PngFiles(s_out);
+    EXPECT_EQ("gallery: wrote " + std::to_string(files.size()) + " pictures to " + s_out,
+              LastLine(s_output))
+        << s_output;
 
     bool hasDialog = false;
     for (size_t i = 0; i < files.size(); ++i)
     {
         Picture picture;
-        EXPECT_TRUE(DecodePng(out + "\\" + files[i], &picture));
+        EXPECT_TRUE(DecodePng(s_out + "\\" + files[i], &picture));
         EXPECT_GT(picture.width, 0u) << files[i];
         EXPECT_GT(picture.height, 0u) << files[i];
         hasDialog = hasDialog || files[i] == "dialog.png";
-        DeleteFileA((out + "\\" + files[i]).c_str());
     }
     EXPECT_TRUE(hasDialog);
-    RemoveDirectoryA(out.c_str());
 }
 
 TEST_F(GalleryTest, FramePicturesShowTheLibraryBitmapsScaledUp)
 {
-    std::string exe = frametest::ProgramFolder() + "gallery.exe";
-    std::string out = m_folder.Path();
-    std::string output;
-    DWORD exitCode = 1;
-    ASSERT_TRUE(RunProgram("\"" + exe + "\" " + out, 120000, &output, &exitCode)) << output;
-
     // Four 64 x 64 arrows, 12 pixels apart: each 8 x 8 pixel is an 8 x 8 block.
     Picture arrows;
-    ASSERT_TRUE(DecodePng(m_folder.File("frame_arrows.png"), &arrows));
+    ASSERT_TRUE(DecodePng(PicturePath("frame_arrows.png"), &arrows));
     EXPECT_EQ(4u * 64 + 3 * 12, arrows.width);
     EXPECT_EQ(64u, arrows.height);
     const UINT kCell = 64 + 12;
@@ -228,12 +250,12 @@ TEST_F(GalleryTest, FramePicturesShowTheLibraryBitmapsScaledUp)
     EXPECT_EQ(GetSysColor(COLOR_WINDOW), arrows.At(64 + 6, 32));
 
     Picture glyphs;
-    ASSERT_TRUE(DecodePng(m_folder.File("frame_glyphs.png"), &glyphs));
+    ASSERT_TRUE(DecodePng(PicturePath("frame_glyphs.png"), &glyphs));
     EXPECT_EQ(280u, glyphs.width);
     EXPECT_EQ(156u, glyphs.height);
 
     Picture strings;
-    ASSERT_TRUE(DecodePng(m_folder.File("frame_strings.png"), &strings));
+    ASSERT_TRUE(DecodePng(PicturePath("frame_strings.png"), &strings));
     // Some text was drawn: not every pixel is the background.
     size_t inked = 0;
     for (UINT y = 0; y < strings.height; ++y)

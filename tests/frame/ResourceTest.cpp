@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,11 @@ const StringRow kLibraryStrings[] = {
     { IDS_NO_DATA,        "No data or constant variable" },
 };
 
+void PrintTo(const StringRow& row, std::ostream* os)
+{
+    *os << "string " << row.id;
+}
+
 class LibraryStringTest : public ResourceTest, public ::testing::WithParamInterface<StringRow>
 {
 };
@@ -91,6 +97,11 @@ const BracketRow kBracketRows[] = {
     { 41024,           FALSE, "" },                             // no such block
     { 1,               FALSE, "" },
 };
+
+void PrintTo(const BracketRow& row, std::ostream* os)
+{
+    *os << "string " << row.id;
+}
 
 class BracketTest : public ResourceTest, public ::testing::WithParamInterface<BracketRow>
 {
@@ -290,6 +301,11 @@ const ArrowRow kArrows[] = {
     { IDB_ARROW_LEFT,  Left,  "Left" },
     { IDB_ARROW_RIGHT, Right, "Right" },
 };
+
+void PrintTo(const ArrowRow& row, std::ostream* os)
+{
+    *os << "bitmap " << row.id << " (" << row.name << ")";
+}
 
 class ArrowBitmapTest : public ResourceTest, public ::testing::WithParamInterface<ArrowRow>
 {
