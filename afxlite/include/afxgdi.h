@@ -207,6 +207,9 @@ public:
     CRect operator+(SIZE size) const { CRect rect(*this); ::OffsetRect(&rect, size.cx, size.cy); return rect; }
     CRect operator-(SIZE size) const { CRect rect(*this); ::OffsetRect(&rect, -size.cx, -size.cy); return rect; }
     CRect operator-(LPCRECT lpRect) const { CRect rect(this); rect.DeflateRect(lpRect); return rect; }
+    // exact match for a non-const RECT*, which would otherwise tie with the
+    // built-in pointer difference through operator LPRECT
+    CRect operator-(LPRECT lpRect) const { return operator-((LPCRECT)lpRect); }
     CRect operator&(const RECT& rect2) const { CRect rect; ::IntersectRect(&rect, this, &rect2); return rect; }
     CRect operator|(const RECT& rect2) const { CRect rect; ::UnionRect(&rect, this, &rect2); return rect; }
     CRect MulDiv(int nMultiplier, int nDivisor) const
@@ -694,7 +697,8 @@ public:
     // Inverts the frame of thickness size inside lpRect with the pattern of
     // pBrush (the halftone brush when NULL), first removing the frame drawn
     // by the previous call (lpRectLast, sizeLast, pBrushLast).  Only the
-    // pixels that change are touched; the clip region is put back.
+    // pixels that change are touched, within the DC's clip region, which is
+    // put back afterwards.
     void DrawDragRect(LPCRECT lpRect, SIZE size,
                       LPCRECT lpRectLast, SIZE sizeLast,
                       CBrush* pBrush = NULL, CBrush* pBrushLast = NULL);

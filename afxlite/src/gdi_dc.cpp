@@ -1144,6 +1144,18 @@ void CDC::DrawDragRect(LPCRECT lpRect, SIZE size,
         ::DeleteObject(hOldClip);
         hOldClip = NULL;
     }
+    // Drawing is limited to a frame region and to the caller's clip region.
+    auto SelectFrameClip = [this, hOldClip](CRgn& rgnFrame) {
+        if (hOldClip == NULL)
+        {
+            SelectClipRgn(&rgnFrame);
+            return;
+        }
+        CRgn rgnClip;
+        rgnClip.CreateRectRgn(0, 0, 0, 0);
+        ::CombineRgn((HRGN)rgnClip.m_hObject, (HRGN)rgnFrame.m_hObject, hOldClip, RGN_AND);
+        SelectClipRgn(&rgnClip);
+    };
 
     CRgn rgnLast, rgnUpdate;
     if (lpRectLast != NULL)
@@ -1170,7 +1182,7 @@ void CDC::DrawDragRect(LPCRECT lpRect, SIZE size,
     if (pBrush->m_hObject != pBrushLast->m_hObject && lpRectLast != NULL)
     {
         // different brushes: erase the old frame with its own brush first
-        SelectClipRgn(&rgnLast);
+        SelectFrameClip(rgnLast);
         GetClipBox(&rect);
         pBrushOld = SelectObject(pBrushLast);
         PatBlt(rect.left, rect.top, rect.Width(), rect.Height(), PATINVERT);
@@ -1179,7 +1191,7 @@ void CDC::DrawDragRect(LPCRECT lpRect, SIZE size,
     }
 
     // draw into the update region (or the whole new frame)
-    SelectClipRgn(rgnUpdate.m_hObject != NULL ? &rgnUpdate : &rgnNew);
+    SelectFrameClip(rgnUpdate.m_hObject != NULL ? rgnUpdate : rgnNew);
     GetClipBox(&rect);
     pBrushOld = SelectObject(pBrush);
     PatBlt(rect.left, rect.top, rect.Width(), rect.Height(), PATINVERT);

@@ -334,12 +334,17 @@ TEST(ArrayOps, RangesOutsideTheArrayAreIgnored)
 
 TEST(ArrayOps, ImpossibleSizeThrowsMemoryException)
 {
-    CArray<double, double> a;
+    // 2^31 elements of 1 MB: more than either address space holds (and
+    // past size_t on 32-bit).
+    struct Big
+    {
+        char bytes[1 << 20];
+    };
+    CArray<Big, const Big&> a;
     bool bThrown = false;
     try
     {
         a.SetSize(0x7fffffff);
-        a.SetSize(0x7fffffff / 2 + 1, 0x7fffffff);
     }
     catch (CMemoryException* e)
     {
@@ -349,6 +354,19 @@ TEST(ArrayOps, ImpossibleSizeThrowsMemoryException)
     }
     EXPECT_TRUE(bThrown);
     EXPECT_EQ(0, a.GetSize());
+
+    CString s;
+    bThrown = false;
+    try
+    {
+        s.GetBuffer(0x7fffffff);  // no room for the header and terminator
+    }
+    catch (CMemoryException* e)
+    {
+        bThrown = true;
+        e->Delete();
+    }
+    EXPECT_TRUE(bThrown);
 }
 
 TEST(ArrayOps, TypedPtrArray)

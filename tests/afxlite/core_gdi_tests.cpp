@@ -385,7 +385,7 @@ TEST(CDCHelpers, DrawDragRectKeepsTheClipRegionAndBrushes)
     CRect clipBefore;
     dc.GetClipBox(clipBefore);
 
-    CBrush solid(BLACK);
+    CBrush solid(WHITE);  // white XOR white: every frame pixel turns black
     CRect r(20, 20, 36, 36);
     dc.DrawDragRect(r, CSize(3, 3), NULL, CSize(0, 0), &solid, NULL);
     CRect clipAfter;
@@ -393,7 +393,7 @@ TEST(CDCHelpers, DrawDragRectKeepsTheClipRegionAndBrushes)
     EXPECT_TRUE(clipBefore == clipAfter);
 
     ClientPixels px = mem.Pixels();
-    EXPECT_PIXEL(px, 20, 20, BLACK);   // a solid brush inverts every frame pixel
+    EXPECT_PIXEL(px, 20, 20, BLACK);
     EXPECT_PIXEL(px, 21, 22, BLACK);
     EXPECT_PIXEL(px, 29, 20, BLACK);
     EXPECT_PIXEL(px, 30, 20, WHITE);   // outside the caller's clip region

@@ -27,6 +27,8 @@ protected:
         HWND hwnd = ::CreateWindowExA(0, "STATIC", "probe", WS_CHILD | WS_VISIBLE,
                                       0, 0, 50, 20, Host(), (HMENU)(INT_PTR)77,
                                       ::GetModuleHandleA(NULL), NULL);
+        ::UpdateWindow(hwnd);
+        Pump();
         RecordControl(hwnd, logName);
         Recorder().Flush();
         return hwnd;
@@ -77,11 +79,12 @@ TEST_F(SupportRecorder, OptionalEntriesAndNotifyIds)
 
 TEST_F(SupportRecorder, MismatchesAreReportedWithBothSequences)
 {
-    static const MsgEntry expectOne[] = { { WM_PROBE, sent | wparam, 1 }, { 0 } };
+    static const MsgEntry expectOne[] = { { WM_PROBE, sent | parent | wparam, 1 }, { 0 } };
     static const MsgEntry expectTwo[] = {
-        { WM_PROBE, sent }, { WM_PROBE, sent }, { 0 }
+        { WM_PROBE, sent | parent }, { WM_PROBE, sent | parent }, { 0 }
     };
-    static const MsgEntry expectPosted[] = { { WM_PROBE, posted }, { 0 } };
+    static const MsgEntry expectPosted[] = { { WM_PROBE, posted | parent }, { 0 } };
+    static const MsgEntry expectChild[] = { { WM_PROBE, sent }, { 0 } };
     static const MsgEntry expectNothing[] = { { 0 } };
 
     // wrong wParam
@@ -89,7 +92,10 @@ TEST_F(SupportRecorder, MismatchesAreReportedWithBothSequences)
     EXPECT_NONFATAL_FAILURE(EXPECT_SEQUENCE("parent", expectOne, "wparam"), "wParam 0x2, expected 0x1");
     // missing message
     ::SendMessageA(Host(), WM_PROBE, 0, 0);
-    EXPECT_NONFATAL_FAILURE(EXPECT_SEQUENCE("parent", expectTwo, "missing"), "missing WM_APP");
+    EXPECT_NONFATAL_FAILURE(EXPECT_SEQUENCE("parent", expectTwo, "missing"), "missing 0x8007 (WM_APP+7)");
+    // recorded by the parent where a control's log was expected
+    ::SendMessageA(Host(), WM_PROBE, 0, 0);
+    EXPECT_NONFATAL_FAILURE(EXPECT_SEQUENCE("parent", expectChild, "parent flag"), "recorded by the parent");
     // extra message
     ::SendMessageA(Host(), WM_PROBE, 0, 0);
     EXPECT_NONFATAL_FAILURE(EXPECT_SEQUENCE("parent", expectNothing, "extra"), "unexpected");
@@ -168,7 +174,8 @@ TEST(SupportNames, MessageNames)
 {
     EXPECT_EQ("WM_PAINT", MessageName(WM_PAINT));
     EXPECT_EQ("WM_USER+1", MessageName(WM_USER + 1));
-    EXPECT_EQ("0x8a7c", MessageName(0x8A7C));
+    EXPECT_EQ("0x8a7c (WM_APP+2684)", MessageName(0x8A7C));
+    EXPECT_EQ("0xc123", MessageName(0xC123));
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -190,7 +197,7 @@ TEST_F(SupportRecorder, DialogTemplateWithCustomAndPredefinedItems)
 
     DialogTemplateBuilder tmpl(WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 200, 100, "Support host");
     tmpl.SetFont(8, "MS Shell Dlg");
-    tmpl.AddItem("SupportCustomItem", "custom", 1001, WS_CHILD | WS_VISIBLE | WS_BORDER, 7, 7, 100, 50);
+    tmpl.AddItem("SupportCustomItem", "custom", 1001, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 7, 7, 100, 50);
     tmpl.AddItem(DialogTemplateBuilder::Button, "OK", IDOK, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 140, 7, 50, 14);
     tmpl.AddItem(DialogTemplateBuilder::Edit, "12", 1002, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 140, 30, 50, 12, WS_EX_CLIENTEDGE);
     EXPECT_EQ(3, tmpl.ItemCount());
@@ -206,20 +213,22 @@ TEST_F(SupportRecorder, DialogTemplateWithCustomAndPredefinedItems)
     char szText[32];
     ::GetWindowTextA(custom, szText, sizeof(szText));
     EXPECT_STREQ("custom", szText);
-    EXPECT_TRUE(::GetWindowLongA(custom, GWL_STYLE) & WS_BORDER);
+    EXPECT_TRUE(::GetWindowLongA(custom, GWL_STYLE) & WS_TABSTOP);
     ::GetClassNameA(dialog.Item(IDOK), szClass, sizeof(szClass));
     EXPECT_STRCASEEQ("Button", szClass);
     EXPECT_TRUE(::GetWindowLongA(dialog.Item(1002), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
     EXPECT_EQ(12u, ::GetDlgItemInt(dialog.Handle(), 1002, NULL, FALSE));
 
-    // Item rectangles are dialog units converted with the dialog's font.
-    RECT units = { 7, 7, 107, 57 };
-    ::MapDialogRect(dialog.Handle(), &units);
+    // Item position and size are dialog units converted with the dialog's font.
+    RECT pos = { 7, 7, 100, 50 };  // x, y, cx, cy
+    ::MapDialogRect(dialog.Handle(), &pos);
     RECT actual;
     ::GetWindowRect(custom, &actual);
     ::MapWindowPoints(NULL, dialog.Handle(), (LPPOINT)&actual, 2);
-    EXPECT_EQ(units.left, actual.left);
-    EXPECT_EQ(units.bottom, actual.bottom);
+    EXPECT_EQ(pos.left, actual.left);
+    EXPECT_EQ(pos.top, actual.top);
+    EXPECT_EQ(pos.right, actual.right - actual.left);
+    EXPECT_EQ(pos.bottom, actual.bottom - actual.top);
 
     // The dialog procedure recorded its start.
     bool bInit = false;

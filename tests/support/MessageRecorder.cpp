@@ -170,6 +170,8 @@ std::string MessageName(UINT message)
             return g_names[i].name;
     if (message > WM_USER && message < WM_APP)
         return "WM_USER+" + std::to_string(message - WM_USER);
+    if (message > WM_APP && message < 0xC000)
+        return Hex(message) + " (WM_APP+" + std::to_string(message - WM_APP) + ")";
     return Hex(message);
 }
 

@@ -49,6 +49,7 @@ enum MsgFlag : UINT
 };
 
 // One expected message; tables end with an entry whose message is 0.
+// Trailing fields may be left out: { WM_PAINT, sent }, { 0 }.
 struct MsgEntry
 {
     UINT message;
@@ -56,6 +57,10 @@ struct MsgEntry
     WPARAM wParam;
     LPARAM lParam;
     UINT id;
+
+    constexpr MsgEntry(UINT message_ = 0, UINT flags_ = 0, WPARAM wParam_ = 0,
+                       LPARAM lParam_ = 0, UINT id_ = 0)
+        : message(message_), flags(flags_), wParam(wParam_), lParam(lParam_), id(id_) {}
 };
 
 // One recorded message.
