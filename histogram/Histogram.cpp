@@ -1,0 +1,836 @@
+// Histogram.cpp - CHistogram: bins, layout, painting and cutpoint editing.
+#include "Histogram.h"
+
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "LibraryResources.h"
+#include "TessarineRes.h"
+
+namespace {
+
+// Default appearance.
+const COLORREF kDefaultBarFill          = RGB(162, 45, 179);
+const COLORREF kDefaultBarLine          = RGB(0, 0, 0);
+const COLORREF kDefaultCutpoint         = RGB(69, 58, 194);
+const COLORREF kDefaultCutpointHilite   = RGB(217, 39, 30);
+const int      kDefaultCutpointWidth    = 2;
+const int      kDefaultHighlightWidth   = 3;
+
+// A dialog font shorter than this (in pixels) selects the small metrics.
+const int      kSmallMetricsFontHeight  = 19;
+
+// Label measuring and placement.
+const double   kCrowdedRatio            = 0.8;
+const double   kVeryCrowdedRatio        = 1.9;
+const int      kLabelGap                = 4;
+const UINT     kLabelFormat             = DT_CENTER | DT_SINGLELINE | DT_NOCLIP |
+                                          DT_NOPREFIX | DT_END_ELLIPSIS;
+
+// Cutpoint pens: square-ended solid lines of the given width.
+const DWORD    kCutpointPenStyle        = PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT |
+                                          PS_JOIN_MITER;
+
+// A drop closer than this share of a bin's width to one of its edges lands
+// on the edge.
+const double   kSnapShare               = 0.04;
+
+// Pixel positions are kept within +-2^30: far outside any device surface,
+// and small enough that the pen offsets and redraw strips computed from a
+// position can never overflow an int.
+const double   kPixelLimit              = 1073741824.0;
+
+// Converts a whole-numbered double to int, saturated to +-kPixelLimit.
+int SaturatePixel(double d)
+{
+    if (d >= kPixelLimit)
+        return (int)kPixelLimit;
+    if (d <= -kPixelLimit)
+        return -(int)kPixelLimit;
+    return (int)d;
+}
+
+// Pixel at a plot edge plus an offset truncated toward zero, saturated. A
+// NaN offset has no position and stays on the edge, so a value that cannot
+// be mapped lands on the origin of its axis (plot.left for x, plot.bottom
+// for y).
+int PixelAt(int edge, double offset)
+{
+    if (std::isnan(offset))
+        return edge;
+    return SaturatePixel((double)edge + std::trunc(offset));
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CHistogram, CWnd)
+    ON_WM_CREATE()
+    ON_WM_SIZE()
+    ON_WM_PAINT()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
+END_MESSAGE_MAP()
+
+/////////////////////////////////////////////////////////////////////////////
+// Construction and binding
+
+CHistogram::CHistogram()
+    : m_crBarFill(kDefaultBarFill),
+      m_crBarLine(kDefaultBarLine),
+      m_crCutpoint(kDefaultCutpoint),
+      m_crCutpointHighlight(kDefaultCutpointHilite),
+      m_nCutpointWidth(kDefaultCutpointWidth),
+      m_nCutpointHighlightWidth(kDefaultHighlightWidth),
+      m_dwFeatureFlags(HF_SelectCutpoints),
+      m_bDragging(FALSE),
+      m_dDragStartValue(0.0),
+      m_nDragIndex(-1),
+      m_rcPlot(0, 0, 0, 0),
+      m_bLabelsCrowded(FALSE),
+      m_bLabelsVeryCrowded(FALSE),
+      m_bShowNoDataMessage(FALSE),
+      m_dXMin(0.0),
+      m_dXMax(0.0),
+      m_bSmallMetrics(FALSE),
+      m_lastError(HE_None)
+{
+    // Registered by every instance so that a dialog template can hold a
+    // HISTOGRAMCLASS item once any histogram exists; a repeated
+    // registration fails and is ignored.
+    WNDCLASS wc;
+    ::ZeroMemory(&wc, sizeof(wc));
+    wc.style         = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+    wc.lpfnWndProc   = ::DefWindowProc;
+    wc.cbClsExtra    = 0;
+    wc.cbWndExtra    = 0;
+    wc.hInstance     = AfxGetResourceHandle();
+    wc.hIcon         = NULL;
+    wc.hCursor       = ::LoadCursor(NULL, IDC_ARROW);
+    wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
+    wc.lpszMenuName  = NULL;
+    wc.lpszClassName = HISTOGRAM_CLASSNAME;
+    ::RegisterClass(&wc);
+}
+
+CHistogram::~CHistogram()
+{
+    // The GDI objects and arrays release themselves; CWnd destroys the window.
+}
+
+BOOL CHistogram::Initialize(CWnd* pParent, UINT nID)
+{
+    if (pParent == NULL || !::IsWindow(pParent->GetSafeHwnd()))
+        return FALSE;
+    // An object already bound to a window cannot take over a second one.
+    if (m_hWnd != NULL || !SubclassDlgItem(nID, pParent))
+    {
+        m_lastError = HE_SubclassFailed;
+        return FALSE;
+    }
+    BindWindow();
+    return TRUE;
+}
+
+int CHistogram::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    BindWindow();
+    return 0;
+}
+
+// What binding does once the window is attached, by either road: pick the
+// metrics from the dialog font, place the plot and make the GDI objects.
+// The bars are not recomputed and nothing is invalidated here.
+void CHistogram::BindWindow()
+{
+    m_bSmallMetrics = HIWORD(::GetDialogBaseUnits()) < kSmallMetricsFontHeight;
+    Resize();
+    RecreateGdiObjects();
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Data
+
+BOOL CHistogram::SetHistogram(double lower, const CArray<HistoBin, HistoBin&>& bins)
+{
+    m_lastError = HE_None;
+
+    // Validate everything before touching the current picture. Written as
+    // negated comparisons so that NaN edges and counts are refused too.
+    const int n = (int)bins.GetSize();
+    const HistoBin* pBins = bins.GetData();
+    double prev = lower;
+    for (int i = 0; i < n; i++)
+    {
+        if (!(pBins[i].upper > prev))
+        {
+            m_lastError = HE_BinsNotAscending;
+            return FALSE;
+        }
+        prev = pBins[i].upper;
+        if (!(pBins[i].count >= 0.0))
+        {
+            m_lastError = HE_NegativeCount;
+            return FALSE;
+        }
+    }
+
+    m_bins.SetSize(n);
+    for (int i = 0; i < n; i++)
+        m_bins[i] = pBins[i];
+
+    m_cutpoints.RemoveAll();
+
+    if (n > 0)
+    {
+        m_dXMin = lower;
+        m_dXMax = pBins[n - 1].upper;
+    }
+
+    RecalcHistogram();
+    InvalidateAll();
+    return TRUE;
+}
+
+void CHistogram::ClearHistogram(BOOL bShowMessage)
+{
+    CArray<HistoBin, HistoBin&> none;
+    SetHistogram(0.0, none);
+    m_bShowNoDataMessage = bShowMessage;
+}
+
+void CHistogram::X_AxisRange(double* pMin, double* pMax)
+{
+    if (pMin != NULL)
+        *pMin = m_dXMin;
+    if (pMax != NULL)
+        *pMax = m_dXMax;
+}
+
+CHistogram::HistoErrors CHistogram::CurrentError() const
+{
+    return m_lastError;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Appearance
+
+COLORREF CHistogram::BarFillColor() const
+{
+    return m_crBarFill;
+}
+
+COLORREF CHistogram::SetBarFillColor(COLORREF color)
+{
+    COLORREF old = m_crBarFill;
+    m_crBarFill = color;
+    RecreateBarBrush();
+    InvalidateAll();
+    return old;
+}
+
+COLORREF CHistogram::BarLineColor() const
+{
+    return m_crBarLine;
+}
+
+COLORREF CHistogram::SetBarLineColor(COLORREF color)
+{
+    COLORREF old = m_crBarLine;
+    m_crBarLine = color;
+    RecreateBarPen();
+    InvalidateAll();
+    return old;
+}
+
+COLORREF CHistogram::CutpointColor() const
+{
+    return m_crCutpoint;
+}
+
+COLORREF CHistogram::SetCutpointColor(COLORREF color)
+{
+    COLORREF old = m_crCutpoint;
+    m_crCutpoint = color;
+    RecreateCutpointPen();
+    InvalidateAll();
+    return old;
+}
+
+COLORREF CHistogram::CutpointHighlightColor() const
+{
+    return m_crCutpointHighlight;
+}
+
+COLORREF CHistogram::SetCutpointHighlightColor(COLORREF color)
+{
+    COLORREF old = m_crCutpointHighlight;
+    m_crCutpointHighlight = color;
+    RecreateHighlightPen();
+    InvalidateAll();
+    return old;
+}
+
+int CHistogram::CutpointLineWidth() const
+{
+    return m_nCutpointWidth;
+}
+
+int CHistogram::SetCutpointLineWidth(int width)
+{
+    int old = m_nCutpointWidth;
+    m_nCutpointWidth = width;
+    RecreateCutpointPen();
+    InvalidateAll();
+    return old;
+}
+
+int CHistogram::CutpointHighlightLineWidth() const
+{
+    return m_nCutpointHighlightWidth;
+}
+
+int CHistogram::SetCutpointHighlightLineWidth(int width)
+{
+    int old = m_nCutpointHighlightWidth;
+    m_nCutpointHighlightWidth = width;
+    RecreateHighlightPen();
+    InvalidateAll();
+    return old;
+}
+
+DWORD CHistogram::FeatureFlags() const
+{
+    return m_dwFeatureFlags;
+}
+
+void CHistogram::SetFeatureFlags(DWORD flags)
+{
+    m_dwFeatureFlags = flags;
+    InvalidateAll();
+}
+
+// Before binding there is no window to repaint; the values are only stored.
+void CHistogram::InvalidateAll()
+{
+    if (m_hWnd != NULL)
+        Invalidate(TRUE);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Layout
+
+void CHistogram::Resize()
+{
+    CRect rcClient(0, 0, 0, 0);
+    if (m_hWnd != NULL)
+        GetClientRect(&rcClient);
+    const int w = rcClient.Width();
+    const int h = rcClient.Height();
+
+    // 5 % free on either side, 10 % above, 30 % below for ticks and labels.
+    m_rcPlot.left   = rcClient.left   + (int)(w * 0.05);
+    m_rcPlot.top    = rcClient.top    + (int)(h * 0.1);
+    m_rcPlot.right  = rcClient.right  - (int)(w * 0.05);
+    m_rcPlot.bottom = rcClient.bottom - (int)(h * 0.3);
+    if (m_bSmallMetrics)
+        m_rcPlot.bottom -= 2;
+}
+
+// Column of x. The share of the range is taken first so that the range ends
+// map exactly onto plot.left and plot.right. An empty range maps everything
+// to plot.left; values outside the range land outside the plot (saturated,
+// see SaturatePixel), NaN lands on plot.left.
+int CHistogram::X_AxisPos(double x)
+{
+    const double range = m_dXMax - m_dXMin;
+    if (range == 0.0)
+        return m_rcPlot.left;
+    const double share = (x - m_dXMin) / range;
+    return PixelAt(m_rcPlot.left, m_rcPlot.Width() * share);
+}
+
+// Row of the top of a bar of count y when yMax sits at the top of the plot.
+// Every non-zero count stands at least 2 % of the plot and one pixel tall.
+int CHistogram::Y_AxisPos(double yMax, double y)
+{
+    if (yMax == 0.0)
+        return m_rcPlot.bottom;
+    double r = y / yMax;
+    if (std::isnan(r))
+        return m_rcPlot.bottom;
+    if (r > 0.0 && r < 0.02)
+        r = 0.02;
+    int py = PixelAt(m_rcPlot.bottom, -(m_rcPlot.Height() * r));
+    if (py == m_rcPlot.bottom && r != 0.0)
+        py -= 1;
+    return py;
+}
+
+void CHistogram::RecalcHistogram()
+{
+    const int n = (int)m_bins.GetSize();
+
+    double maxCount = 0.0;
+    for (int i = 0; i < n; i++)
+    {
+        if (m_bins[i].count > maxCount)
+            maxCount = m_bins[i].count;
+    }
+    // One eleventh of the plot stays free above the tallest bar.
+    const double yMax = maxCount * 0.1 + maxCount;
+
+    // Neighbours share a border column; every bar reaches one row below the
+    // plot so that its lower border lies on the x axis.
+    int left = X_AxisPos(m_dXMin);
+    for (int i = 0; i < n; i++)
+    {
+        HistoBinPos& bin = m_bins[i];
+        bin.barRect.SetRect(left, Y_AxisPos(yMax, bin.count),
+                            X_AxisPos(bin.upper), m_rcPlot.bottom + 1);
+        left = bin.barRect.right - 1;
+    }
+
+    if (n == 0)
+        return;
+
+    m_bLabelsCrowded = FALSE;
+    m_bLabelsVeryCrowded = FALSE;
+    CClientDC dc(m_hWnd != NULL ? this : NULL);
+    CFont* pOldFont = NULL;
+    if (m_fontLabel.GetSafeHandle() != NULL)
+        pOldFont = dc.SelectObject(&m_fontLabel);
+    for (int i = 0; i < n; i++)
+    {
+        const HistoBinPos& bin = m_bins[i];
+        const double w = bin.barRect.Width();
+        const double e = dc.GetTextExtent(bin.label).cx;
+        if (w * kCrowdedRatio <= e)
+            m_bLabelsCrowded = TRUE;
+        if (w * kVeryCrowdedRatio <= e)
+            m_bLabelsVeryCrowded = TRUE;
+    }
+    if (pOldFont != NULL)
+        dc.SelectObject(pOldFont);
+}
+
+void CHistogram::OnSize(UINT nType, int cx, int cy)
+{
+    CWnd::OnSize(nType, cx, cy);
+    Resize();
+    RecalcHistogram();
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// GDI objects
+
+void CHistogram::RecreateBarBrush()
+{
+    m_brushBar.DeleteObject();
+    m_brushBar.CreateSolidBrush(m_crBarFill);
+}
+
+void CHistogram::RecreateBarPen()
+{
+    m_penBar.DeleteObject();
+    m_penBar.CreatePen(PS_SOLID, 0, m_crBarLine);
+}
+
+void CHistogram::RecreateCutpointPen()
+{
+    LOGBRUSH lb;
+    lb.lbStyle = BS_SOLID;
+    lb.lbColor = m_crCutpoint;
+    lb.lbHatch = 0;
+    m_penCutpoint.DeleteObject();
+    m_penCutpoint.CreatePen((int)kCutpointPenStyle, m_nCutpointWidth, &lb, 0, NULL);
+}
+
+void CHistogram::RecreateHighlightPen()
+{
+    LOGBRUSH lb;
+    lb.lbStyle = BS_SOLID;
+    lb.lbColor = m_crCutpointHighlight;
+    lb.lbHatch = 0;
+    m_penHighlight.DeleteObject();
+    m_penHighlight.CreatePen((int)kCutpointPenStyle, m_nCutpointHighlightWidth, &lb, 0, NULL);
+}
+
+// The label font is the parent's dialog font at 9 or 10 pixels. Where that
+// comes out as a raster font or taller than 12 pixels, the system's default
+// TrueType face at 9 pixels is used instead.
+void CHistogram::RecreateGdiObjects()
+{
+    RecreateBarBrush();
+    RecreateBarPen();
+    RecreateCutpointPen();
+    RecreateHighlightPen();
+
+    m_fontLabel.DeleteObject();
+    CWnd* pParent = GetParent();
+    CFont* pParentFont = pParent != NULL ? pParent->GetFont() : NULL;
+    if (pParentFont == NULL || pParentFont->GetSafeHandle() == NULL)
+        return;
+
+    LOGFONT lf;
+    if (pParentFont->GetLogFont(&lf) == 0)
+        return;
+    lf.lfWidth = 0;
+    lf.lfHeight = m_bSmallMetrics ? -9 : -10;
+    if (!m_fontLabel.CreateFontIndirect(&lf))
+        return;
+
+    TEXTMETRIC tm;
+    ::ZeroMemory(&tm, sizeof(tm));
+    {
+        CClientDC dc(this);
+        CFont* pOldFont = dc.SelectObject(&m_fontLabel);
+        dc.GetTextMetrics(&tm);
+        dc.SelectObject(pOldFont);
+    }
+    if ((tm.tmPitchAndFamily & TMPF_TRUETYPE) == 0 || tm.tmHeight > 12)
+    {
+        m_fontLabel.DeleteObject();
+        lf.lfHeight = -9;
+        lf.lfOutPrecision = OUT_TT_ONLY_PRECIS;
+        lf.lfPitchAndFamily = 0;
+        lf.lfFaceName[0] = '\0';
+        m_fontLabel.CreateFontIndirect(&lf);
+    }
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Painting
+
+void CHistogram::OnPaint()
+{
+    CPaintDC dc(this);
+    CRect rcClient;
+    GetClientRect(&rcClient);
+
+    // Bars: filled with the bar brush, outlined with the bar pen.
+    CPen* pOldPen = dc.SelectObject(&m_penBar);
+    CBrush* pOldBrush = dc.SelectObject(&m_brushBar);
+    const int n = (int)m_bins.GetSize();
+    for (int i = 0; i < n; i++)
+        dc.Rectangle(&m_bins[i].barRect);
+
+    // Axes: up the left edge of the plot and along its bottom row.
+    dc.SelectStockObject(BLACK_PEN);
+    dc.MoveTo(m_rcPlot.left, m_rcPlot.top);
+    dc.LineTo(m_rcPlot.left, m_rcPlot.bottom);
+    dc.LineTo(m_rcPlot.right, m_rcPlot.bottom);
+
+    // Ticks: four pixels down from under the axis, at each bin's upper edge.
+    for (int i = 0; i < n; i++)
+    {
+        const CRect& r = m_bins[i].barRect;
+        dc.MoveTo(r.right - 1, r.bottom);
+        dc.LineTo(r.right - 1, r.bottom + 4);
+    }
+
+    // Labels, centred under the upper edges; on two rows when crowded and
+    // only for every second bin when very crowded.
+    CFont* pOldFont = NULL;
+    if (m_fontLabel.GetSafeHandle() != NULL)
+        pOldFont = dc.SelectObject(&m_fontLabel);
+    const int nOldBkMode = dc.SetBkMode(TRANSPARENT);
+    int k = 0;
+    for (int i = 0; i < n; i++)
+    {
+        if (m_bLabelsVeryCrowded && (i % 2) != 0)
+            continue;
+        const HistoBinPos& bin = m_bins[i];
+        const CSize ext = dc.GetTextExtent(bin.label);
+        const int offset = m_bLabelsCrowded ? ext.cy * (k % 2) + kLabelGap : kLabelGap;
+
+        CRect r = bin.barRect;
+        const int barWidth = r.Width();
+        r.right += barWidth;            // centred on the bin's upper edge
+        if (m_bLabelsVeryCrowded && m_bLabelsCrowded)
+            r.InflateRect(barWidth, 0);
+        r.OffsetRect(0, r.Height() + offset);
+        if (r.right >= rcClient.right)
+        {
+            const int squeeze = r.right - rcClient.right - 1;
+            r.DeflateRect(squeeze, 0);
+        }
+        dc.DrawText(bin.label, &r, kLabelFormat);
+        k++;
+    }
+
+    DrawCutpoints(&dc);
+
+    if (n == 0 && m_bShowNoDataMessage)
+    {
+        CString text;
+        LoadLibraryString(text, IDS_NO_DATA);
+        CFont* pFontBefore = (CFont*)dc.SelectStockObject(DEFAULT_GUI_FONT);
+        if (pOldFont == NULL)
+            pOldFont = pFontBefore;
+        dc.DrawText(text, &rcClient, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+
+    dc.SetBkMode(nOldBkMode);
+    if (pOldFont != NULL)
+        dc.SelectObject(pOldFont);
+    dc.SelectObject(pOldBrush);
+    dc.SelectObject(pOldPen);
+}
+
+// Leaves the last cutpoint pen selected; OnPaint puts the caller's pen back.
+void CHistogram::DrawCutpoints(CDC* pDC)
+{
+    pDC->SelectObject(&m_penCutpoint);
+    const int n = (int)m_cutpoints.GetSize();
+    for (int i = 0; i < n; i++)
+    {
+        const BOOL bSelected = m_cutpoints[i].selected;
+        if (bSelected)
+            pDC->SelectObject(&m_penHighlight);
+        const int x = CutpointScreenX(i);
+        pDC->MoveTo(x, m_rcPlot.top);
+        pDC->LineTo(x, m_rcPlot.bottom);
+        if (bSelected)
+            pDC->SelectObject(&m_penCutpoint);
+    }
+}
+
+// An odd pen width puts the line one column left of the mapped column.
+int CHistogram::CutpointScreenX(int index)
+{
+    const CutpointBag& cp = m_cutpoints[index];
+    const int w = cp.selected ? m_nCutpointHighlightWidth : m_nCutpointWidth;
+    return X_AxisPos(cp.value) - (w % 2);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Cutpoints
+
+int CHistogram::CutpointIndex(double value) const
+{
+    const int n = (int)m_cutpoints.GetSize();
+    const CutpointBag* p = m_cutpoints.GetData();
+    for (int i = 0; i < n; i++)
+    {
+        if (p[i].value == value)
+            return i;
+    }
+    return -1;
+}
+
+BOOL CHistogram::HasCutpoint(double value) const
+{
+    return CutpointIndex(value) >= 0;
+}
+
+// NaN is refused as well: it equals nothing, so it could never be found,
+// selected or removed again.
+BOOL CHistogram::AddCutpoint(double value)
+{
+    if (std::isnan(value) || HasCutpoint(value))
+    {
+        m_lastError = HE_BadCutpoint;
+        return FALSE;
+    }
+    CutpointBag cp;
+    cp.value = value;
+    cp.selected = FALSE;
+    m_cutpoints.Add(cp);
+    InvalidateAll();
+    return TRUE;
+}
+
+BOOL CHistogram::RemoveCutpoint(double value)
+{
+    const int i = CutpointIndex(value);
+    if (i < 0)
+    {
+        m_lastError = HE_BadCutpoint;
+        return FALSE;
+    }
+    m_cutpoints.RemoveAt(i);
+    InvalidateAll();
+    return TRUE;
+}
+
+BOOL CHistogram::SelectCutpoint(double value)
+{
+    const int i = CutpointIndex(value);
+    if (i < 0)
+    {
+        m_lastError = HE_BadCutpoint;
+        return FALSE;
+    }
+    const int n = (int)m_cutpoints.GetSize();
+    for (int j = 0; j < n; j++)
+        m_cutpoints[j].selected = FALSE;
+    m_cutpoints[i].selected = TRUE;
+    InvalidateAll();
+    return TRUE;
+}
+
+// Index of the first cutpoint whose line (widened to at least 5 columns for
+// thin pens) contains px, or -1; only rows of the plot hit.
+int CHistogram::CutpointHitTest(int px, int py)
+{
+    if (py < m_rcPlot.top || py > m_rcPlot.bottom)
+        return -1;
+    const int n = (int)m_cutpoints.GetSize();
+    for (int i = 0; i < n; i++)
+    {
+        int w = m_cutpoints[i].selected ? m_nCutpointHighlightWidth : m_nCutpointWidth;
+        int left = CutpointScreenX(i) - w / 2;
+        if (w < 3)
+        {
+            w += 2;
+            left -= 1;
+        }
+        if (left <= px && px <= left + w)
+            return i;
+    }
+    return -1;
+}
+
+// A drop within 4 % of a bin's width from one of its edges lands on that
+// edge; a value on an edge belongs to the bin on its left. Clears the last
+// error: every drop starts afresh.
+double CHistogram::SnapCutpoint(double value)
+{
+    m_lastError = HE_None;
+    double result = value;
+    double lowerEdge = m_dXMin;
+    const int n = (int)m_bins.GetSize();
+    for (int i = 0; i < n; i++)
+    {
+        const double upperEdge = m_bins[i].upper;
+        if (lowerEdge <= value && value <= upperEdge)
+        {
+            const double width = upperEdge - lowerEdge;
+            if ((value - lowerEdge) / width < kSnapShare)
+                result = lowerEdge;
+            else if ((upperEdge - value) / width < kSnapShare)
+                result = upperEdge;
+            break;
+        }
+        lowerEdge = upperEdge;
+    }
+    if (result != value)
+        InvalidateAll();
+    return result;
+}
+
+// The columns the line of cutpoint index covers, one pixel wider on every
+// side: what a drag has to repaint.
+CRect CHistogram::CutpointStrip(int index)
+{
+    const int w = m_cutpoints[index].selected ? m_nCutpointHighlightWidth : m_nCutpointWidth;
+    const int x = CutpointScreenX(index);
+    return CRect(x - w / 2 - 1, m_rcPlot.top - 1, x - w / 2 + w + 1, m_rcPlot.bottom + 1);
+}
+
+void CHistogram::NotifyOwner(UINT message, LPARAM lParam)
+{
+    CWnd* pOwner = GetOwner();
+    if (pOwner != NULL && pOwner->GetSafeHwnd() != NULL)
+        pOwner->SendMessage(message, (WPARAM)GetDlgCtrlID(), lParam);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Mouse
+
+void CHistogram::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    if ((m_dwFeatureFlags & HF_SelectCutpoints) != 0)
+    {
+        m_nDragIndex = CutpointHitTest(point.x, point.y);
+        if (m_nDragIndex != -1)
+        {
+            SelectCutpoint(m_cutpoints[m_nDragIndex].value);
+            // An overriding SelectCutpoint may have changed the list; the
+            // index is only used while it still names an entry.
+            if (m_nDragIndex < m_cutpoints.GetSize())
+                NotifyOwner(HM_CUTPOINTSELECTED, (LPARAM)&m_cutpoints[m_nDragIndex]);
+
+            // The owner may have removed cutpoints or changed the flags.
+            const DWORD both = HF_SelectCutpoints | HF_DragCutpoints;
+            if ((m_dwFeatureFlags & both) == both &&
+                m_nDragIndex >= 0 && m_nDragIndex < m_cutpoints.GetSize())
+            {
+                SetCapture();
+                m_bDragging = TRUE;
+                m_dDragStartValue = m_cutpoints[m_nDragIndex].value;
+            }
+            else
+            {
+                m_nDragIndex = -1;
+            }
+        }
+    }
+    CWnd::OnLButtonDown(nFlags, point);
+}
+
+void CHistogram::OnMouseMove(UINT nFlags, CPoint point)
+{
+    if (m_bDragging && m_nDragIndex >= 0 && m_nDragIndex < m_cutpoints.GetSize())
+    {
+        // Back from the column to a value; unclamped, as the captured mouse
+        // may leave the plot. A plot without width, or a range that gives
+        // no finite value, keeps the cutpoint where it is.
+        const int plotWidth = m_rcPlot.Width();
+        double v = 0.0;
+        if (plotWidth != 0)
+            v = m_dXMin + (m_dXMax - m_dXMin) * (point.x - m_rcPlot.left) / plotWidth;
+        if (plotWidth != 0 && std::isfinite(v))
+        {
+            const CRect rcOld = CutpointStrip(m_nDragIndex);
+
+            // At most two decimals while dragging.
+            char text[512];
+            std::snprintf(text, sizeof(text), "%.2f", v);
+            m_cutpoints[m_nDragIndex].value = std::strtod(text, NULL);
+
+            const CRect rcNew = CutpointStrip(m_nDragIndex);
+            CRect rcRedraw;
+            rcRedraw.UnionRect(&rcOld, &rcNew);
+            RedrawWindow(&rcRedraw, NULL,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW);
+        }
+    }
+    CWnd::OnMouseMove(nFlags, point);
+}
+
+void CHistogram::OnLButtonUp(UINT nFlags, CPoint point)
+{
+    if (m_bDragging)
+    {
+        // Cutpoints removed during the drag: only the drag ends.
+        if (m_nDragIndex >= 0 && m_nDragIndex < m_cutpoints.GetSize())
+        {
+            const double v = m_cutpoints[m_nDragIndex].value;
+            if (v < m_dXMin || v > m_dXMax)
+            {
+                RemoveCutpoint(v);
+                NotifyOwner(HM_CUTPOINTREMOVED, (LPARAM)&m_dDragStartValue);
+            }
+            else
+            {
+                const double snapped = SnapCutpoint(v);
+                m_cutpoints[m_nDragIndex].value = snapped;
+                CutpointMove move;
+                move.oldValue = m_dDragStartValue;
+                move.newValue = snapped;
+                NotifyOwner(HM_CUTPOINTMOVED, (LPARAM)&move);
+            }
+        }
+        ::ReleaseCapture();
+        m_bDragging = FALSE;
+        m_nDragIndex = -1;
+        m_dDragStartValue = 0.0;
+    }
+    CWnd::OnLButtonUp(nFlags, point);
+}
