@@ -99,6 +99,7 @@ function(finish_export_library lib)
     COMMENT "Generating ${lib}.def"
     VERBATIM)
   add_custom_target(${lib}_def DEPENDS ${def})
+  add_dependencies(${lib}_def ${objs})  # the objects must exist before nm reads them
   add_library(${lib} SHARED ${def})
   add_dependencies(${lib} ${lib}_def)
   target_link_libraries(${lib} PRIVATE ${objs})
