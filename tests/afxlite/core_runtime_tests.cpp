@@ -2,6 +2,7 @@
 // registration with the module's class list, and the exceptions.
 
 #include <afxwin.h>
+#include <afxtempl.h>
 
 #include <gtest/gtest.h>
 
