@@ -115,6 +115,8 @@ TEST_F(LocalExistenceTest, FindsFilesAndFolders)
 	EXPECT_TRUE(Check("\\folder with spaces\\inner file.dat"));
 	EXPECT_TRUE(Check(""));                                   // the scratch folder itself
 	EXPECT_TRUE(Check("\\PLAIN.TXT"));                        // the file system ignores case
+	EXPECT_TRUE(Check("\\folder with spaces\\"));              // a trailing separator names the folder
+	EXPECT_TRUE(Check("\\folder\\..\\plain.txt"));
 }
 
 TEST_F(LocalExistenceTest, MissingPathsAreReportedAsMissing)
@@ -123,7 +125,11 @@ TEST_F(LocalExistenceTest, MissingPathsAreReportedAsMissing)
 	EXPECT_FALSE(Check("\\with spaces"));                     // a prefix of a name is not the name
 	EXPECT_FALSE(Check("\\no such folder\\plain.txt"));
 	EXPECT_FALSE(Check("\\plain.txt\\below a file"));
+	EXPECT_FALSE(Check("\\plain.txt\\"));                     // a file is no folder
 	EXPECT_FALSE(CheckLocalFileExistence(CString("")));
+	// Patterns match existing names but name nothing themselves.
+	EXPECT_FALSE(Check("\\*.txt"));
+	EXPECT_FALSE(Check("\\plain.tx?"));
 }
 
 TEST_F(LocalExistenceTest, TheCallersStringIsLeftAlone)

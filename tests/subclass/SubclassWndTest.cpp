@@ -276,7 +276,7 @@ protected:
 
 // The expected chain of one message: the listed hooks in order, then the
 // framework window when there is one, then the window's own procedure.
-std::vector<MsgEntry> ChainOf(std::initializer_list<int> hooks, bool bFramework, UINT nMsg, WPARAM wParam)
+std::vector<MsgEntry> ChainOf(const std::vector<int>& hooks, bool bFramework, UINT nMsg, WPARAM wParam)
 {
 	std::vector<MsgEntry> seq;
 	for (int n : hooks)
@@ -289,8 +289,25 @@ std::vector<MsgEntry> ChainOf(std::initializer_list<int> hooks, bool bFramework,
 	return seq;
 }
 
-#define EXPECT_CHAIN(hooks, framework, msg, wp, context) \
-	EXPECT_SEQUENCE(kChain, ChainOf(hooks, framework, msg, wp).data(), context)
+void ExpectChainAt(const char* file, int line, const std::vector<int>& hooks, bool bFramework,
+                   UINT nMsg, WPARAM wParam, const char* context)
+{
+	ExpectSequence(kChain, ChainOf(hooks, bFramework, nMsg, wParam).data(), context, file, line);
+}
+
+#define EXPECT_CHAIN(...) ExpectChainAt(__FILE__, __LINE__, __VA_ARGS__)
+
+// HookWindow(NULL) on an attached hook: TRUE, and only its own unhook note.
+void UnhookAt(const char* file, int line, TestHook& hook)
+{
+	EXPECT_TRUE(hook.IsAttached());
+	EXPECT_TRUE(hook.HookWindow((HWND)NULL));
+	EXPECT_FALSE(hook.IsAttached());
+	const MsgEntry seq[] = { { kUnhooked + static_cast<UINT>(hook.m_n), sent }, { 0 } };
+	ExpectSequence(kChain, seq, "HookWindow(NULL)", file, line);
+}
+
+#define UNHOOK(hook) UnhookAt(__FILE__, __LINE__, hook)
 
 } // namespace
 
@@ -315,12 +332,12 @@ TEST_P(HookChainTest, NewestFirstThenThePreviousProcedure)
 	EXPECT_TRUE(h2.HookWindow(hWnd));
 	EXPECT_EQ(hooked, Proc(hWnd)) << "the procedure is replaced once per window";
 	EXPECT_EQ(TargetResult(kProbe1, 7), ::SendMessageA(hWnd, kProbe1, 7, 0));
-	EXPECT_CHAIN(({2, 1}), Framework(), kProbe1, 7, "two hooks");
+	EXPECT_CHAIN({2, 1}, Framework(), kProbe1, 7, "two hooks");
 
 	EXPECT_TRUE(h3.HookWindow(hWnd));
 	EXPECT_EQ(hooked, Proc(hWnd));
 	EXPECT_EQ(TargetResult(kProbe2, 8), ::SendMessageA(hWnd, kProbe2, 8, 0));
-	EXPECT_CHAIN(({3, 2, 1}), Framework(), kProbe2, 8, "three hooks");
+	EXPECT_CHAIN({3, 2, 1}, Framework(), kProbe2, 8, "three hooks");
 	EXPECT_TRUE(h1.IsAttached() && h2.IsAttached() && h3.IsAttached());
 }
 
@@ -334,27 +351,26 @@ TEST_P(HookChainTest, UnhookingMiddleNewestAndLast)
 	h3.HookWindow(hWnd);
 	const LONG_PTR hooked = Proc(hWnd);
 
-	EXPECT_TRUE(h2.HookWindow((HWND)NULL));
-	EXPECT_FALSE(h2.IsAttached());
+	UNHOOK(h2);
 	EXPECT_EQ(hooked, Proc(hWnd));
 	::SendMessageA(hWnd, kProbe1, 1, 0);
-	EXPECT_CHAIN(({3, 1}), Framework(), kProbe1, 1, "middle hook left");
+	EXPECT_CHAIN({3, 1}, Framework(), kProbe1, 1, "middle hook left");
 
-	EXPECT_TRUE(h3.HookWindow((HWND)NULL));
+	UNHOOK(h3);
 	EXPECT_EQ(hooked, Proc(hWnd));
 	::SendMessageA(hWnd, kProbe1, 2, 0);
-	EXPECT_CHAIN(({1}), Framework(), kProbe1, 2, "newest hook left");
+	EXPECT_CHAIN({1}, Framework(), kProbe1, 2, "newest hook left");
 
 	// The older one is the newest now: hooking again stacks on top of it.
 	h2.HookWindow(hWnd);
 	::SendMessageA(hWnd, kProbe1, 3, 0);
-	EXPECT_CHAIN(({2, 1}), Framework(), kProbe1, 3, "hooked again on the older one");
-	h2.HookWindow((HWND)NULL);
+	EXPECT_CHAIN({2, 1}, Framework(), kProbe1, 3, "hooked again on the older one");
+	UNHOOK(h2);
 
-	EXPECT_TRUE(h1.HookWindow((HWND)NULL));
+	UNHOOK(h1);
 	EXPECT_EQ(original, Proc(hWnd)) << "the last hook puts the previous procedure back";
 	::SendMessageA(hWnd, kProbe1, 4, 0);
-	EXPECT_CHAIN(({}), Framework(), kProbe1, 4, "no hooks");
+	EXPECT_CHAIN({}, Framework(), kProbe1, 4, "no hooks");
 }
 
 TEST_P(HookChainTest, UnhookingTheOlderOfTwoKeepsTheNewer)
@@ -364,9 +380,9 @@ TEST_P(HookChainTest, UnhookingTheOlderOfTwoKeepsTheNewer)
 	TestHook h1(1), h2(2);
 	h1.HookWindow(hWnd);
 	h2.HookWindow(hWnd);
-	h1.HookWindow((HWND)NULL);
+	UNHOOK(h1);
 	::SendMessageA(hWnd, kProbe1, 5, 0);
-	EXPECT_CHAIN(({2}), Framework(), kProbe1, 5, "older hook left");
+	EXPECT_CHAIN({2}, Framework(), kProbe1, 5, "older hook left");
 	h2.HookWindow((HWND)NULL);
 	EXPECT_EQ(original, Proc(hWnd));
 }
@@ -380,7 +396,7 @@ TEST_P(HookChainTest, PassToNextFromAnOverrideDoesNotRecurse)
 	h1.HookWindow(hWnd);
 	h2.HookWindow(hWnd);
 	EXPECT_EQ(TargetResult(kProbe3, 0x21), ::SendMessageA(hWnd, kProbe3, 0x21, 0x4321));
-	EXPECT_CHAIN(({2, 1}), Framework(), kProbe3, 0x21, "PassToNext");
+	EXPECT_CHAIN({2, 1}, Framework(), kProbe3, 0x21, "PassToNext");
 	EXPECT_EQ(static_cast<LPARAM>(0x4321), g_lastSentAtTarget.lParam);
 }
 
@@ -531,7 +547,7 @@ TEST_F(SubclassTest, HookWindowWithAFrameworkWindowAndANullPointer)
 	EXPECT_TRUE(h1.HookWindow(pWnd));
 	EXPECT_EQ(hWnd, h1.Hooked());
 	::SendMessageA(hWnd, kProbe1, 9, 0x99);
-	EXPECT_CHAIN(({1}), true, kProbe1, 9, "hooked through CWnd*");
+	EXPECT_CHAIN({1}, true, kProbe1, 9, "hooked through CWnd*");
 	// The framework window's handler sees the hooked message as current.
 	TestFrameWnd* pFrame = m_frames.back();
 	ASSERT_TRUE(pFrame->m_pCurrentAtProbe1 != NULL);
@@ -559,25 +575,25 @@ TEST_F(SubclassTest, HookingAnAttachedHookMovesItWithoutBreakingEitherChain)
 	EXPECT_TRUE(h2.HookWindow(w2));
 	EXPECT_EQ(w2, h2.Hooked());
 	::SendMessageA(w1, kProbe1, 1, 0);
-	EXPECT_CHAIN(({3, 1}), false, kProbe1, 1, "first window after the move");
+	EXPECT_CHAIN({3, 1}, false, kProbe1, 1, "first window after the move");
 	::SendMessageA(w2, kProbe1, 2, 0);
-	EXPECT_CHAIN(({2}), false, kProbe1, 2, "second window after the move");
+	EXPECT_CHAIN({2}, false, kProbe1, 2, "second window after the move");
 
 	// The oldest hook is hooked to its own window again: it becomes the newest.
 	EXPECT_TRUE(h1.HookWindow(w1));
 	::SendMessageA(w1, kProbe1, 3, 0);
-	EXPECT_CHAIN(({1, 3}), false, kProbe1, 3, "rehooked on its own window");
+	EXPECT_CHAIN({1, 3}, false, kProbe1, 3, "rehooked on its own window");
 
 	// The newest hook is hooked again where it is: nothing changes.
 	EXPECT_TRUE(h1.HookWindow(w1));
 	::SendMessageA(w1, kProbe1, 4, 0);
-	EXPECT_CHAIN(({1, 3}), false, kProbe1, 4, "rehooked where it is newest");
+	EXPECT_CHAIN({1, 3}, false, kProbe1, 4, "rehooked where it is newest");
 
 	// The only hook of a window moves: that window gets its procedure back.
 	EXPECT_TRUE(h2.HookWindow(w1));
 	EXPECT_EQ(original2, Proc(w2));
 	::SendMessageA(w1, kProbe1, 5, 0);
-	EXPECT_CHAIN(({2, 1, 3}), false, kProbe1, 5, "only hook moved over");
+	EXPECT_CHAIN({2, 1, 3}, false, kProbe1, 5, "only hook moved over");
 
 	h1.HookWindow((HWND)NULL);
 	h2.HookWindow((HWND)NULL);
@@ -595,6 +611,7 @@ TEST_F(SubclassTest, RefusesHandlesThatAreNoWindow)
 
 	HWND hGone = CreateTarget(kForeignAnsi);
 	::DestroyWindow(hGone);
+	Recorder().Flush(kChain);
 	EXPECT_FALSE(h1.HookWindow(hGone));
 	EXPECT_FALSE(h1.IsAttached());
 
@@ -605,7 +622,7 @@ TEST_F(SubclassTest, RefusesHandlesThatAreNoWindow)
 	EXPECT_FALSE(h2.HookWindow(hGone));
 	EXPECT_FALSE(h2.IsAttached());
 	::SendMessageA(hWnd, kProbe1, 6, 0);
-	EXPECT_CHAIN(({1}), false, kProbe1, 6, "after a failed move");
+	EXPECT_CHAIN({1}, false, kProbe1, 6, "after a failed move");
 	h1.HookWindow((HWND)NULL);
 	EXPECT_EQ(original, Proc(hWnd));
 }
@@ -623,16 +640,16 @@ TEST_F(SubclassTest, ADestroyedHookLeavesTheChain)
 
 	delete pForgetful;
 	::SendMessageA(hWnd, kProbe1, 7, 0);
-	EXPECT_CHAIN(({2, 1}), false, kProbe1, 7, "after deleting an attached hook");
+	EXPECT_CHAIN({2, 1}, false, kProbe1, 7, "after deleting an attached hook");
 
-	h1.HookWindow((HWND)NULL);
+	UNHOOK(h1);
 	ForgetfulHook* pLast = new ForgetfulHook;
 	pLast->HookWindow(hWnd);
-	h2.HookWindow((HWND)NULL);
+	UNHOOK(h2);
 	delete pLast;
 	EXPECT_EQ(original, Proc(hWnd)) << "deleting the last hook puts the procedure back";
 	::SendMessageA(hWnd, kProbe1, 8, 0);
-	EXPECT_CHAIN(({}), false, kProbe1, 8, "no hooks left");
+	EXPECT_CHAIN({}, false, kProbe1, 8, "no hooks left");
 }
 
 TEST_F(SubclassTest, UnicodeWindowsKeepTheirTextThroughTheAnsiHook)
