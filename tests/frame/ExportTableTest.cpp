@@ -157,6 +157,16 @@ TEST_F(ExportTableTest, NamesTheLibraryAndHoldsTheTestEntryPoints)
     ASSERT_NE(nullptr, loader);
     EXPECT_GE(instance->ordinal, 100);
     EXPECT_GE(loader->ordinal, 100);
+
+    // The functions they stand for stay internal.
+    for (size_t i = 0; i < m_table.entries.size(); ++i)
+    {
+        const std::string& n = m_table.entries[i].name;
+        if (n.compare(0, 2, "_Z") != 0)
+            continue;
+        EXPECT_EQ(std::string::npos, n.find("GetLibraryInstance")) << n;
+        EXPECT_EQ(std::string::npos, n.find("LoadLibraryString")) << n;
+    }
 }
 
 TEST_F(ExportTableTest, EveryOtherExportIsNamedAndNumberedFrom100)
