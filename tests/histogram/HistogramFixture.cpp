@@ -153,7 +153,8 @@ void HistogramTest::ExpectNotes(const Note* expected, const char* context,
     std::vector<MsgEntry> table;
     for (const Note* p = expected; p->message != 0; p++)
     {
-        MsgEntry e = { p->message, sent | parent | wparam, (WPARAM)kItemId, 0, 0 };
+        MsgEntry e = { p->message, sent | parent | wparam | (p->address != NULL ? (UINT)lparam : 0u),
+                       (WPARAM)kItemId, (LPARAM)p->address, 0 };
         table.push_back(e);
     }
     MsgEntry end = { 0, 0, 0, 0, 0 };

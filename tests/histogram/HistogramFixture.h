@@ -95,12 +95,14 @@ public:
 
 // One notification the owner should get: SELECTED carries the cutpoint
 // (value, selected), MOVED (oldValue, newValue), REMOVED the old value.
+// A non-NULL address is compared with lParam itself.
 struct Note
 {
     UINT message;
     double first;
     double second;
     BOOL selected;
+    const void* address;
 };
 
 class HistogramTest : public testsupport::HostWindowTest
@@ -131,6 +133,9 @@ protected:
     TestHistogram m_hist;
     testsupport::HostDialog m_dialog;
 };
+
+// Last entry of a Note table.
+#define NOTES_END { 0, 0.0, 0.0, FALSE, NULL }
 
 #define EXPECT_NOTES(expected, context) ExpectNotes((expected), (context), __FILE__, __LINE__)
 
