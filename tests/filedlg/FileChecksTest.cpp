@@ -39,14 +39,6 @@ INSTANTIATE_TEST_SUITE_P(Table, AddQuotesTest, ::testing::Values(
 	QuoteCase{"'", "\"'\""},
 	QuoteCase{"C:\\Data Files\\x.sav", "'C:\\Data Files\\x.sav'"}));
 
-TEST(AddQuotesRepeat, QuotingTwiceSwitchesToDoubleQuotes)
-{
-	CString text("v1");
-	AddQuotes(text);
-	AddQuotes(text);
-	EXPECT_STREQ("\"'v1'\"", static_cast<LPCTSTR>(text));
-}
-
 /////////////////////////////////////////////////////////////////////////////
 // CheckLocalFileExistence
 
