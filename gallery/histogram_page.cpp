@@ -62,9 +62,9 @@ void Destroy(CHistogram*& p)
     }
 }
 
-// 1,000 draws of a standard normal in 15 bins of width 0.5 from -3.75 to
-// 3.75 (draws beyond go into the end bins); cutpoints at -1, 0.5 and 1.5,
-// the middle one selected.
+// 1,000 draws of a standard normal in 15 bins of width 0.5 from -3.5 to 4
+// (draws beyond go into the end bins); cutpoints at -1, 0.5 and 1.5, the
+// middle one selected. Wide enough for every label on one row.
 HWND CreateNormal(CWnd* pParent, const RECT& rc)
 {
     g_pNormal = MakeHistogram(pParent, rc);
@@ -72,7 +72,7 @@ HWND CreateNormal(CWnd* pParent, const RECT& rc)
         return NULL;
 
     const int nBins = 15;
-    const double lower = -3.75, width = 0.5;
+    const double lower = -3.5, width = 0.5;
     double counts[nBins] = {0};
     SampleSource source(20240601u);
     for (int i = 0; i < 1000; i++)
@@ -139,6 +139,6 @@ void DestroyNoData()  { Destroy(g_pNoData); }
 
 } // namespace
 
-GALLERY_ITEM(histogram, "histogram", 320, 180, &CreateNormal, NULL, &DestroyNormal);
+GALLERY_ITEM(histogram, "histogram", 440, 180, &CreateNormal, NULL, &DestroyNormal);
 GALLERY_ITEM(histogram_crowded, "histogram_crowded", 360, 180, &CreateCrowded, NULL, &DestroyCrowded);
 GALLERY_ITEM(histogram_nodata, "histogram_nodata", 320, 180, &CreateNoData, NULL, &DestroyNoData);
