@@ -4,12 +4,13 @@
 #ifndef WND_EXTDLL_H
 #define WND_EXTDLL_H
 
-// Resource ids: string 7001 is in both libraries, 7002 only in the resource
-// library, 7003 only in the extension library; dialog 7100 is in the
-// extension library.
+// Resource ids: string 7001 is in both libraries, 7024 only in the resource
+// library, 7040 only in the extension library (strings are found by blocks
+// of 16, so each is in a block of its own); dialog 7100 is in the extension
+// library.
 #define IDS_WNDTEST_SHARED      7001
-#define IDS_WNDTEST_RESONLY     7002
-#define IDS_WNDTEST_EXTONLY     7003
+#define IDS_WNDTEST_RESONLY     7024
+#define IDS_WNDTEST_EXTONLY     7040
 #define IDD_WNDTEST_EXTDIALOG   7100
 #define IDC_WNDTEST_EXTBUTTON   7101
 
