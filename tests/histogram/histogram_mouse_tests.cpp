@@ -487,3 +487,27 @@ TEST_F(HistogramMouse, InfiniteRangeKeepsTheValue)
 }
 
 } // namespace
+
+namespace {
+
+// An owner set on the control takes the notifications instead of the parent.
+TEST_F(HistogramMouse, NotificationsGoToTheOwnerWhenOneIsSet)
+{
+    ASSERT_TRUE(m_hist.AddCutpoint(5.0));
+    LeftClick(Hist(), Column(5.0), Row());
+    std::vector<RecordedMsg> log = Recorder().Log("parent");
+    ASSERT_EQ(1u, log.size());
+    EXPECT_EQ(Dialog(), log[0].hwnd);
+    Recorder().Flush();
+
+    m_hist.SetOwner(CWnd::FromHandle(Host()));
+    ::Sleep(::GetDoubleClickTime() + 50);
+    LeftClick(Hist(), Column(5.0), Row());
+    log = Recorder().Log("parent");
+    ASSERT_EQ(1u, log.size());
+    EXPECT_EQ(Host(), log[0].hwnd);
+    EXPECT_EQ((WPARAM)kItemId, log[0].wParam);
+    EXPECT_EQ((LPARAM)m_hist.CutpointAddress(0), log[0].lParam);
+}
+
+} // namespace
