@@ -13,14 +13,14 @@ COLORREF WindowColour()
     return ::GetSysColor(COLOR_WINDOW);
 }
 
-void MakeBins(const BinSpec* specs, int n, CArray<HistoBin, HistoBin&>& out)
+void MakeBins(const BinRow* rows, int n, CArray<HistoBin, HistoBin&>& out)
 {
     out.SetSize(n);
     for (int i = 0; i < n; i++)
     {
-        out[i].upper = specs[i].upper;
-        out[i].count = specs[i].count;
-        out[i].label = specs[i].label != NULL ? specs[i].label : "";
+        out[i].upper = rows[i].upper;
+        out[i].count = rows[i].count;
+        out[i].label = rows[i].label != NULL ? rows[i].label : "";
     }
 }
 
@@ -122,10 +122,10 @@ void HistogramTest::BindInDialog(int cx, int cy, const char* face, WORD points)
     Recorder().Flush();
 }
 
-BOOL HistogramTest::SetBins(double lower, const BinSpec* specs, int n)
+BOOL HistogramTest::SetBins(double lower, const BinRow* rows, int n)
 {
     CArray<HistoBin, HistoBin&> bins;
-    MakeBins(specs, n, bins);
+    MakeBins(rows, n, bins);
     return m_hist.SetHistogram(lower, bins);
 }
 

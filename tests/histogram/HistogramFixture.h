@@ -33,7 +33,7 @@ COLORREF WindowColour();                     // the class background
 const COLORREF kBlack = RGB(0, 0, 0);
 
 // One bin for MakeBins.
-struct BinSpec
+struct BinRow
 {
     double upper;
     double count;
@@ -41,7 +41,7 @@ struct BinSpec
 };
 
 // Fills out with n bins from the table.
-void MakeBins(const BinSpec* specs, int n, CArray<HistoBin, HistoBin&>& out);
+void MakeBins(const BinRow* rows, int n, CArray<HistoBin, HistoBin&>& out);
 
 class TestHistogram : public CHistogram
 {
@@ -118,7 +118,7 @@ protected:
     HWND Dialog() const { return m_dialog.Handle(); }
 
     // Gives the control bins; lower edge first.
-    BOOL SetBins(double lower, const BinSpec* specs, int n);
+    BOOL SetBins(double lower, const BinRow* rows, int n);
 
     // Repaints the whole control now and reads its client area back.
     testsupport::ClientPixels PaintNow();

@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, HistogramPlot, ::testing::ValuesIn(kPlotCases));
 TEST_F(HistogramLayout, OneBinFillsThePlotToOneEleventhBelowTheTop)
 {
     Size(200, 100, FALSE);
-    const BinSpec one[] = { { 10.0, 5.0, "" } };
+    const BinRow one[] = { { 10.0, 5.0, "" } };
     ASSERT_TRUE(SetBins(0.0, one, 1));
     EXPECT_EQ(CRect(10, 16, 190, 71), m_hist.Bar(0));
 }
@@ -67,7 +67,7 @@ TEST_F(HistogramLayout, OneBinFillsThePlotToOneEleventhBelowTheTop)
 TEST_F(HistogramLayout, WmSizeRecomputesPlotAndBars)
 {
     Size(200, 100, FALSE);
-    const BinSpec one[] = { { 10.0, 5.0, "" } };
+    const BinRow one[] = { { 10.0, 5.0, "" } };
     ASSERT_TRUE(SetBins(0.0, one, 1));
     ::SetWindowPos(Hist(), NULL, 0, 0, 400, 200, SWP_NOZORDER | SWP_NOMOVE);
     EXPECT_EQ(CRect(20, 20, 380, 140), m_hist.Plot());
@@ -77,7 +77,7 @@ TEST_F(HistogramLayout, WmSizeRecomputesPlotAndBars)
 TEST_F(HistogramLayout, SmallCountsStandAtLeastTwoPercentAndOnePixelTall)
 {
     Size(200, 100, FALSE);   // plot height 60: 2 % is 1.2 rows
-    const BinSpec bins[] = { { 1.0, 1.0, "" }, { 2.0, 1000.0, "" } };
+    const BinRow bins[] = { { 1.0, 1.0, "" }, { 2.0, 1000.0, "" } };
     ASSERT_TRUE(SetBins(0.0, bins, 2));
     EXPECT_EQ(70 - 1, m_hist.Bar(0).top);
     EXPECT_EQ(16, m_hist.Bar(1).top);
@@ -96,7 +96,7 @@ TEST_F(HistogramLayout, SmallCountsStandAtLeastTwoPercentAndOnePixelTall)
 TEST_F(HistogramLayout, AllZeroCountsGiveOnePixelHighBars)
 {
     Size(200, 100, FALSE);
-    const BinSpec bins[] = { { 1.0, 0.0, "" }, { 2.0, 0.0, "" }, { 4.0, 0.0, "" } };
+    const BinRow bins[] = { { 1.0, 0.0, "" }, { 2.0, 0.0, "" }, { 4.0, 0.0, "" } };
     ASSERT_TRUE(SetBins(0.0, bins, 3));
     for (int i = 0; i < 3; i++)
     {
@@ -108,7 +108,7 @@ TEST_F(HistogramLayout, AllZeroCountsGiveOnePixelHighBars)
 TEST_F(HistogramLayout, NeighboursShareTheirBorderColumn)
 {
     Size(200, 100, FALSE);
-    const BinSpec bins[] = { { 1.0, 3.0, "" }, { 2.0, 2.0, "" }, { 4.0, 1.0, "" } };
+    const BinRow bins[] = { { 1.0, 3.0, "" }, { 2.0, 2.0, "" }, { 4.0, 1.0, "" } };
     ASSERT_TRUE(SetBins(0.0, bins, 3));
     EXPECT_EQ(10, m_hist.Bar(0).left);
     EXPECT_EQ(10 + 45, m_hist.Bar(0).right);
@@ -125,7 +125,7 @@ TEST_F(HistogramLayout, XMappingEndsEmptyRangeAndOutside)
     EXPECT_EQ(10, m_hist.X_AxisPos(0.0));
     EXPECT_EQ(10, m_hist.X_AxisPos(123.0));
 
-    const BinSpec bins[] = { { 0.3, 1.0, "" }, { 0.7, 1.0, "" } };
+    const BinRow bins[] = { { 0.3, 1.0, "" }, { 0.7, 1.0, "" } };
     ASSERT_TRUE(SetBins(-0.1, bins, 2));
     EXPECT_EQ(10, m_hist.X_AxisPos(-0.1));
     EXPECT_EQ(190, m_hist.X_AxisPos(0.7));
@@ -140,7 +140,7 @@ TEST_F(HistogramLayout, XMappingEndsEmptyRangeAndOutside)
 TEST_F(HistogramLayout, NonFiniteAndHugeValuesSaturate)
 {
     Size(200, 100, FALSE);
-    const BinSpec bins[] = { { 10.0, 1.0, "" } };
+    const BinRow bins[] = { { 10.0, 1.0, "" } };
     ASSERT_TRUE(SetBins(0.0, bins, 1));
     const int limit = 1 << 30;
     EXPECT_EQ(limit, m_hist.X_AxisPos(kInf));
@@ -153,7 +153,7 @@ TEST_F(HistogramLayout, NonFiniteAndHugeValuesSaturate)
     EXPECT_EQ(-limit, m_hist.Y_AxisPos(1e-300, 1e300));
 
     // An infinite edge gives an infinite range: bars collapse, nothing breaks.
-    const BinSpec wide[] = { { 0.0, 1.0, "" }, { kInf, 2.0, "" } };
+    const BinRow wide[] = { { 0.0, 1.0, "" }, { kInf, 2.0, "" } };
     ASSERT_TRUE(SetBins(-1.0, wide, 2));
     EXPECT_EQ(10, m_hist.X_AxisPos(5.0));
     EXPECT_EQ(10, m_hist.Bar(1).right);
@@ -206,7 +206,7 @@ TEST_F(HistogramCrowding, ThresholdIncludesEquality)
     const int cxWider = ClientWidthFor(w + 1);
     ASSERT_NE(0, cxEqual);
     ASSERT_NE(0, cxWider);
-    const BinSpec one[] = { { 1.0, 1.0, label.c_str() } };
+    const BinRow one[] = { { 1.0, 1.0, label.c_str() } };
 
     Size(cxEqual, 100, m_hist.SmallMetrics());
     ASSERT_TRUE(SetBins(0.0, one, 1));
@@ -225,7 +225,7 @@ TEST_F(HistogramCrowding, EveryBinCountsAndEmptyDataKeepsTheFlags)
     const int e = LabelExtent("12345678901234567890");
     // Ten bins of ~36 pixels: short labels, except one odd bin (whose
     // label would not even be drawn when very crowded) with a long one.
-    BinSpec bins[10];
+    BinRow bins[10];
     for (int i = 0; i < 10; i++)
     {
         bins[i].upper = i + 1;

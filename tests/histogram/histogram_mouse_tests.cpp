@@ -23,7 +23,7 @@ protected:
     {
         HistogramTest::SetUp();
         BindInDialog(222, 150);
-        const BinSpec bins[] = { { 10.0, 5.0, "10" }, { 20.0, 8.0, "20" } };
+        const BinRow bins[] = { { 10.0, 5.0, "10" }, { 20.0, 8.0, "20" } };
         ASSERT_TRUE(SetBins(0.0, bins, 2));
         ASSERT_EQ(11, m_hist.Plot().left);
         ASSERT_EQ(200, m_hist.Plot().Width());
@@ -271,7 +271,7 @@ INSTANTIATE_TEST_SUITE_P(Drops, HistogramDrop, ::testing::ValuesIn(kDropCases),
 TEST_F(HistogramMouse, DragKeepsTwoDecimalsAndRepaintsTheStripAtOnce)
 {
     // Bins [0, 7]: a column is worth 0.035, so positions have three decimals.
-    const BinSpec bins[] = { { 7.0, 1.0, "" } };
+    const BinRow bins[] = { { 7.0, 1.0, "" } };
     ASSERT_TRUE(SetBins(0.0, bins, 1));
     ASSERT_TRUE(m_hist.AddCutpoint(3.5));
     m_hist.SetFeatureFlags(kSelectDrag);
@@ -468,7 +468,7 @@ TEST_F(HistogramMouse, ZeroWidthPlotKeepsTheValue)
 
 TEST_F(HistogramMouse, InfiniteRangeKeepsTheValue)
 {
-    const BinSpec bins[] = { { 0.0, 1.0, "" }, { 10.0, 1.0, "" } };
+    const BinRow bins[] = { { 0.0, 1.0, "" }, { 10.0, 1.0, "" } };
     ASSERT_TRUE(SetBins(-std::numeric_limits<double>::infinity(), bins, 2));
     ASSERT_TRUE(m_hist.AddCutpoint(5.0));
     m_hist.SetFeatureFlags(kSelectDrag);

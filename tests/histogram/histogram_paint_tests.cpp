@@ -128,7 +128,7 @@ TEST_F(HistogramPaint, BarsAxesAndTicksOnTheirExactPixels)
 {
     BindInDialog(200, 100);
     m_hist.SetBarLineColor(kGreen);
-    const BinSpec bins[] = { { 4.0, 2.0, "" }, { 10.0, 5.0, "" } };
+    const BinRow bins[] = { { 4.0, 2.0, "" }, { 10.0, 5.0, "" } };
     ASSERT_TRUE(SetBins(0.0, bins, 2));
     const ClientPixels px = PaintNow();
     ASSERT_TRUE(px.Valid());
@@ -212,7 +212,7 @@ TEST_P(HistogramLines, ColumnsAndRowsOfTheLine)
 {
     const LineCase& c = GetParam();
     BindInDialog(200, 100);
-    const BinSpec bins[] = { { 10.0, 5.0, "" }, { 20.0, 5.0, "" } };
+    const BinRow bins[] = { { 10.0, 5.0, "" }, { 20.0, 5.0, "" } };
     ASSERT_TRUE(SetBins(0.0, bins, 2));
     m_hist.SetCutpointLineWidth(c.width);
     m_hist.SetCutpointHighlightLineWidth(c.width);
@@ -271,7 +271,7 @@ TEST_P(HistogramLabels, RowsAndCentres)
     const LabelCase& c = GetParam();
     BindInDialog(c.cx, 120);
     std::vector<CString> texts(c.bins);
-    std::vector<BinSpec> bins(c.bins);
+    std::vector<BinRow> bins(c.bins);
     for (int i = 0; i < c.bins; i++)
     {
         texts[i].Format(c.format, 10.0 * (i + 1));
@@ -320,7 +320,7 @@ TEST_F(HistogramPaint, SqueezedLastLabelEndsInAnEllipsis)
     BindInDialog(200, 100);
     // Long for the 22 pixels it will get, short for its bar: not crowded.
     const char* longLabel = "ABCDEFGHIJKL";
-    const BinSpec bins[] = { { 1.0, 0.0, longLabel } };
+    const BinRow bins[] = { { 1.0, 0.0, longLabel } };
     ASSERT_TRUE(SetBins(0.0, bins, 1));
     ASSERT_FALSE(m_hist.Crowded());
     const ClientPixels px = PaintNow();
@@ -392,7 +392,7 @@ TEST_F(HistogramPaint, NoDataMessageCentredOnlyWhileClearedWithTheFlag)
     EXPECT_EQ(0, Differences(px, want, area));
 
     // Bins hide it (zero counts keep the plot empty).
-    const BinSpec bins[] = { { 1.0, 0.0, "" } };
+    const BinRow bins[] = { { 1.0, 0.0, "" } };
     ASSERT_TRUE(SetBins(0.0, bins, 1));
     px = PaintNow();
     EXPECT_EQ(0, InkCount(px, area, WindowColour()));
@@ -591,7 +591,7 @@ TEST_P(HistogramDcState, EveryObjectAndAttributePutBack)
 
     if (c.withBins)
     {
-        const BinSpec bins[] = { { 1.0, 3.0, "one" }, { 2.0, 5.0, "two" } };
+        const BinRow bins[] = { { 1.0, 3.0, "one" }, { 2.0, 5.0, "two" } };
         ASSERT_TRUE(SetBins(0.0, bins, 2));
         ASSERT_TRUE(m_hist.AddCutpoint(0.5));
         ASSERT_TRUE(m_hist.AddCutpoint(1.5));
@@ -649,8 +649,8 @@ TEST_F(HistogramPaint, LabelsWithoutAParentFont)
                                CRect(0, 0, 200, 100), CWnd::FromHandle(Host()), 5));
     ASSERT_EQ((HFONT)NULL, created.LabelFont());
     CArray<HistoBin, HistoBin&> bins;
-    const BinSpec spec[] = { { 1.0, 0.0, "Mm" } };
-    MakeBins(spec, 1, bins);
+    const BinRow row[] = { { 1.0, 0.0, "Mm" } };
+    MakeBins(row, 1, bins);
     ASSERT_TRUE(created.SetHistogram(0.0, bins));
     ::RedrawWindow(created.GetSafeHwnd(), NULL, NULL,
                    RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW);
