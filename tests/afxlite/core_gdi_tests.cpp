@@ -60,6 +60,12 @@ private:
 /////////////////////////////////////////////////////////////////////////////
 // Ownership and handle maps
 
+// A process-wide wrapper, as controls keep for shared bitmaps: attached
+// before main() and destroyed after it, when the main thread's maps may
+// already be gone.  The program must still end cleanly.
+CPen g_processPen(PS_DOT, 1, RGB(1, 2, 3));
+CDC g_processDC;
+
 TEST(GdiObjects, WrapperOwnsWhatItCreated)
 {
     HGDIOBJ hPen;
@@ -107,6 +113,16 @@ TEST(GdiObjects, WrapperOwnsWhatItCreated)
     ASSERT_TRUE(rgn.CreateRectRgn(0, 0, 10, 10));
     EXPECT_TRUE(rgn.PtInRegion(5, 5));
     EXPECT_FALSE(rgn.PtInRegion(10, 10));
+}
+
+TEST(GdiObjects, ProcessWideWrappers)
+{
+    EXPECT_EQ(&g_processPen, CGdiObject::FromHandle(g_processPen.m_hObject));
+    if (g_processDC.m_hDC == NULL)
+    {
+        ASSERT_TRUE(g_processDC.CreateCompatibleDC(NULL));
+    }
+    EXPECT_EQ(&g_processDC, CDC::FromHandle(g_processDC.m_hDC));
 }
 
 TEST(GdiObjects, FromHandlePermanentAndTemporary)

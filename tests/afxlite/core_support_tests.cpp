@@ -1,7 +1,8 @@
 // The shared test fixture itself: message recorder and sequence comparison,
-// lParam capture, dialog templates, pixel helpers and injected input.
+// lParam capture, dialog templates (also through CDialog), pixel helpers and
+// injected input.
 
-#include <windows.h>
+#include <afxwin.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
@@ -236,6 +237,23 @@ TEST_F(SupportRecorder, DialogTemplateWithCustomAndPredefinedItems)
     for (size_t i = 0; i < log.size(); i++)
         bInit = bInit || log[i].message == WM_INITDIALOG;
     EXPECT_TRUE(bInit);
+}
+
+TEST_F(SupportRecorder, DialogTemplateServesTheFrameworkDialog)
+{
+    DialogTemplateBuilder tmpl(WS_POPUP | WS_CAPTION, 10, 10, 120, 60, "Framework host");
+    tmpl.SetFont(8, "MS Shell Dlg");
+    tmpl.AddItem(DialogTemplateBuilder::Static, "label", 1003, WS_CHILD | WS_VISIBLE, 5, 5, 60, 10);
+    CDialog dialog;
+    ASSERT_TRUE(dialog.CreateIndirect(tmpl.Template(), CWnd::FromHandle(Host())));
+    ASSERT_TRUE(::IsWindow(dialog.m_hWnd));
+    char szText[16];
+    ::GetDlgItemTextA(dialog.m_hWnd, 1003, szText, sizeof(szText));
+    EXPECT_STREQ("label", szText);
+    char szCaption[32];
+    ::GetWindowTextA(dialog.m_hWnd, szCaption, sizeof(szCaption));
+    EXPECT_STREQ("Framework host", szCaption);
+    dialog.DestroyWindow();
 }
 
 /////////////////////////////////////////////////////////////////////////////
