@@ -423,10 +423,18 @@ void CString::ConcatInPlace(int nSrcLen, LPCTSTR lpszSrcData)
 
     if (GetData()->nRefs > 1 || nOldLen + nSrcLen > GetData()->nAllocLength)
     {
-        // Grow into a new buffer; the source may be this string's own text,
-        // so the old buffer goes only after the copy.
+        // Grow into a new buffer with half as much room again, so that a
+        // string built by repeated appends is copied O(log n) times, not
+        // once per append.  The source may be this string's own text, so
+        // the old buffer goes only after the copy.
         CStringData* pOldData = GetData();
-        ConcatCopy(nOldLen, m_pchData, nSrcLen, lpszSrcData);
+        int nNewLen = nOldLen + nSrcLen;
+        int nRoom = nNewLen < INT_MAX / 4 ? nNewLen + nNewLen / 2 : nNewLen;
+        AllocBuffer(nRoom);
+        memcpy(m_pchData, pOldData->data(), nOldLen * sizeof(TCHAR));
+        memcpy(m_pchData + nOldLen, lpszSrcData, nSrcLen * sizeof(TCHAR));
+        GetData()->nDataLength = nNewLen;
+        m_pchData[nNewLen] = '\0';
         Release(pOldData);
     }
     else

@@ -112,6 +112,28 @@ TEST(CStringEdit, ConcatenationForms)
     EXPECT_EQ(0, a.GetLength());
 }
 
+TEST(CStringEdit, RepeatedAppendsGrowGeometrically)
+{
+    CString s;
+    int nReallocations = 0;
+    const void* pLast = BufferOf(s);
+    for (int i = 0; i < 100000; i++)
+    {
+        s += 'x';
+        if (BufferOf(s) != pLast)
+        {
+            nReallocations++;
+            pLast = BufferOf(s);
+        }
+    }
+    EXPECT_EQ(100000, s.GetLength());
+    EXPECT_LT(nReallocations, 40);
+    EXPECT_EQ('x', s[99999]);
+    EXPECT_EQ('\0', ((LPCTSTR)s)[100000]);
+    s.FreeExtra();
+    EXPECT_EQ(100000, s.GetAllocLength());
+}
+
 TEST(CStringEdit, ElementAccessStaysInsideTheString)
 {
     CString a("abc");
