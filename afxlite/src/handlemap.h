@@ -42,10 +42,10 @@
 //   void PASCAL CWnd::DeleteTempMap()
 //       { AfxGetHandleMap<CWndHandleTraits>()->DeleteTemp(); }
 //
-// The window procedure brackets each dispatch with AfxLockTempMaps() and
-// AfxUnlockTempMaps(), so temporaries made while handling a message (of every
-// kind: windows, DCs, GDI objects) are deleted when the outermost message
-// handler returns.
+// Temporaries of every kind (windows, DCs, GDI objects, menus ...) go
+// together whenever the thread's lock count returns to 0: a caller that
+// makes many of them brackets its work with AfxLockTempMaps() and
+// AfxUnlockTempMaps(); CWinThread::OnIdle does one such pair per idle turn.
 //
 // Nothing here is locked: each map is touched only by its own thread.
 
