@@ -45,6 +45,7 @@ class CScrollBar;
 class CWinThread;
 class CWinApp;
 class CDataExchange;
+class CToolTipCtrl;
 class CDynLinkLibrary;
 class COleObjectFactory;
 struct CCreateContext;
@@ -554,9 +555,19 @@ public:
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
 // Tooltip support
+    // With tooltips enabled, mouse messages that pass PreTranslateMessage
+    // ask OnToolHitTest for the tool under the mouse and show it in the
+    // thread's tooltip control; the tip asks this window for its text.
+    BOOL EnableToolTips(BOOL bEnable = TRUE);
+    // Hides the thread's tooltip (after a click or a key).
+    static void PASCAL CancelToolTips(BOOL bKeys = FALSE);
+    void FilterToolTipMessage(MSG* pMsg);
     // Finds the child under point; fills pTI for a tooltip that uses the
-    // child's handle as its id.  Returns the child's id, or -1.
+    // child's handle as its id.  Returns the child's id, or -1.  A text the
+    // override puts in pTI must stay valid (LPSTR_TEXTCALLBACK is usual).
     virtual int OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
+    // TRUE while the top-level window of this one is the active one.
+    BOOL IsTopParentActive() const;
 
 // Overridables
     // Tries the message on the windows from pMsg->hwnd up to hWndStop.
@@ -1308,6 +1319,13 @@ public:
 
     // AfxRegisterWndClass's answer
     TCHAR m_szTempClassName[96];
+
+    // the thread's tooltip for windows with EnableToolTips, and the tool it
+    // shows (see CWnd::FilterToolTipMessage)
+    CToolTipCtrl* m_pToolTip;
+    HWND m_hWndLastHit;
+    int m_nLastHit;
+    TOOLINFO m_lastInfo;
 
 private:
     _AFX_THREAD_STATE(const _AFX_THREAD_STATE&);

@@ -13,8 +13,10 @@
 
 _AFX_THREAD_STATE::_AFX_THREAD_STATE()
     : m_pWndInit(NULL), m_pAlternateWndInit(NULL), m_hHookOldCbtFilter(NULL),
-      m_hHookOldMsgFilter(NULL), m_hLockoutNotifyWindow(NULL)
+      m_hHookOldMsgFilter(NULL), m_hLockoutNotifyWindow(NULL),
+      m_pToolTip(NULL), m_hWndLastHit(NULL), m_nLastHit(-1)
 {
+    ZeroMemory(&m_lastInfo, sizeof(m_lastInfo));
     ZeroMemory(&m_lastSentMsg, sizeof(m_lastSentMsg));
     ZeroMemory(&m_msgCur, sizeof(m_msgCur));
     m_szTempClassName[0] = '\0';
@@ -22,6 +24,7 @@ _AFX_THREAD_STATE::_AFX_THREAD_STATE()
 
 _AFX_THREAD_STATE::~_AFX_THREAD_STATE()
 {
+    AfxLiteDeleteThreadToolTip(this);
     if (m_hHookOldCbtFilter != NULL)
         ::UnhookWindowsHookEx(m_hHookOldCbtFilter);
     if (m_hHookOldMsgFilter != NULL)
@@ -881,6 +884,10 @@ void CWnd::OnNcDestroy()
         if (pThread->m_pActiveWnd == this)
             pThread->m_pActiveWnd = NULL;
     }
+
+    // the thread's tooltip forgets this window's tool
+    if (m_nFlags & WF_TOOLTIPS)
+        AfxLiteReleaseToolTipsOf(this);
 
     // default processing, then give the window its previous procedure back
     // unless somebody subclassed it after us

@@ -707,8 +707,11 @@ BOOL PASCAL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
     return FALSE;       // no special processing
 }
 
-BOOL CWnd::PreTranslateMessage(MSG*)
+BOOL CWnd::PreTranslateMessage(MSG* pMsg)
 {
+    // tooltips of windows that asked for them
+    if (m_nFlags & WF_TOOLTIPS)
+        FilterToolTipMessage(pMsg);
     return FALSE;
 }
 

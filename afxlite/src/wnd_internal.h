@@ -35,4 +35,8 @@ BOOL AfxDeferRegisterClass(LONG fToRegister);
 BOOL AfxLitePumpMessage(MSG* pMsg);
 BOOL AfxLiteIsIdleMessage(MSG* pMsg);
 
+// Tooltips of windows with EnableToolTips (wnd_tooltips.cpp).
+void AfxLiteReleaseToolTipsOf(CWnd* pWnd);
+void AfxLiteDeleteThreadToolTip(_AFX_THREAD_STATE* pState);
+
 #endif // AFXLITE_WND_INTERNAL_H
