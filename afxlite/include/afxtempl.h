@@ -80,6 +80,156 @@ AFX_INLINE TYPE* AFXAPI _AfxAllocElements(int nCount)
     return (TYPE*)p;
 }
 
+// The storage of one array, seen through references to its members: CArray
+// and the non-template arrays keep their elements with this one code, so
+// they share one growth rule.  nGrowBy = -1 keeps the step; size 0 frees the
+// storage; the first allocation is exact; growing within the allocation only
+// initialises the new elements; growing past it allocates
+// max(size, allocation + step), where a step of 0 means an eighth of the
+// current size, bounded to 4..1024.
+template <class TYPE>
+struct _AfxArrayStore
+{
+    TYPE*& m_pData;
+    int& m_nSize;
+    int& m_nMaxSize;
+    int& m_nGrowBy;
+
+    void SetSize(int nNewSize, int nGrowBy)
+    {
+        ASSERT(nNewSize >= 0);
+        if (nNewSize < 0)
+            return;
+        if (nGrowBy != -1)
+            m_nGrowBy = nGrowBy;
+
+        if (nNewSize == 0)
+        {
+            Destroy();
+        }
+        else if (m_pData == NULL)
+        {
+            m_pData = _AfxAllocElements<TYPE>(nNewSize);
+            ConstructElements<TYPE>(m_pData, nNewSize);
+            m_nSize = m_nMaxSize = nNewSize;
+        }
+        else if (nNewSize <= m_nMaxSize)
+        {
+            if (nNewSize > m_nSize)
+                ConstructElements<TYPE>(&m_pData[m_nSize], nNewSize - m_nSize);
+            else if (m_nSize > nNewSize)
+                DestructElements<TYPE>(&m_pData[nNewSize], m_nSize - nNewSize);
+            m_nSize = nNewSize;
+        }
+        else
+        {
+            int nStep = m_nGrowBy;
+            if (nStep == 0)
+            {
+                nStep = m_nSize / 8;
+                nStep = (nStep < 4) ? 4 : ((nStep > 1024) ? 1024 : nStep);
+            }
+            int nNewMax;
+            if (nStep > 0 && nNewSize - nStep < m_nMaxSize)
+                nNewMax = m_nMaxSize + nStep;
+            else
+                nNewMax = nNewSize;
+
+            TYPE* pNewData = _AfxAllocElements<TYPE>(nNewMax);
+            _AfxRelocateElements<TYPE>(pNewData, m_pData, m_nSize);
+            ConstructElements<TYPE>(&pNewData[m_nSize], nNewSize - m_nSize);
+            delete[] (BYTE*)m_pData;
+            m_pData = pNewData;
+            m_nSize = nNewSize;
+            m_nMaxSize = nNewMax;
+        }
+    }
+
+    void FreeExtra()
+    {
+        if (m_nSize == m_nMaxSize)
+            return;
+        TYPE* pNewData = NULL;
+        if (m_nSize != 0)
+        {
+            pNewData = _AfxAllocElements<TYPE>(m_nSize);
+            _AfxRelocateElements<TYPE>(pNewData, m_pData, m_nSize);
+        }
+        delete[] (BYTE*)m_pData;
+        m_pData = pNewData;
+        m_nMaxSize = m_nSize;
+    }
+
+    template <class ARG>
+    void SetAtGrow(int nIndex, ARG newElement)
+    {
+        ASSERT(nIndex >= 0);
+        if (nIndex < 0)
+            return;
+        if (nIndex >= m_nSize)
+        {
+            // newElement may refer to an element of this array, whose
+            // storage the growth may move: keep a copy across it.
+            TYPE element(newElement);
+            SetSize(nIndex + 1, -1);
+            m_pData[nIndex] = element;
+            return;
+        }
+        m_pData[nIndex] = newElement;
+    }
+
+    // element must not live in this array: the growth may move it.
+    void InsertCopies(int nIndex, const TYPE& element, int nCount)
+    {
+        ASSERT(nIndex >= 0);
+        ASSERT(nCount > 0);
+        if (nIndex < 0 || nCount <= 0)
+            return;
+        if (nIndex >= m_nSize)
+        {
+            // At or past the end: the array grows to take the copies.
+            SetSize(nIndex + nCount, -1);
+        }
+        else
+        {
+            // Inside: grow, then move the tail up by nCount; the gap gets
+            // freshly constructed elements before the copies.
+            int nOldSize = m_nSize;
+            SetSize(m_nSize + nCount, -1);
+            for (int i = nOldSize - 1; i >= nIndex; i--)
+                m_pData[i + nCount] = std::move(m_pData[i]);
+            DestructElements<TYPE>(&m_pData[nIndex], nCount);
+            ConstructElements<TYPE>(&m_pData[nIndex], nCount);
+        }
+        while (nCount--)
+            m_pData[nIndex++] = element;
+    }
+
+    void RemoveAt(int nIndex, int nCount)
+    {
+        ASSERT(nIndex >= 0 && nCount >= 0 && nIndex + nCount <= m_nSize);
+        // A range outside the array would corrupt memory: it is ignored.
+        if (nIndex < 0 || nCount <= 0 || nIndex > m_nSize || nCount > m_nSize - nIndex)
+            return;
+        int nMoveCount = m_nSize - (nIndex + nCount);
+        for (int i = 0; i < nMoveCount; i++)
+            m_pData[nIndex + i] = std::move(m_pData[nIndex + nCount + i]);
+        DestructElements<TYPE>(&m_pData[m_nSize - nCount], nCount);
+        m_nSize -= nCount;
+    }
+
+    void Destroy()
+    {
+        if (m_pData != NULL)
+        {
+            DestructElements<TYPE>(m_pData, m_nSize);
+            delete[] (BYTE*)m_pData;
+            m_pData = NULL;
+        }
+        m_nSize = m_nMaxSize = 0;
+    }
+};
+
 /////////////////////////////////////////////////////////////////////////////
 // CArray<TYPE, ARG_TYPE>
 
@@ -142,7 +292,8 @@ public:
 #endif
 
 private:
-    void InsertCopies(int nIndex, const TYPE& element, int nCount);
+    _AfxArrayStore<TYPE> Store()
+        { return _AfxArrayStore<TYPE>{ m_pData, m_nSize, m_nMaxSize, m_nGrowBy }; }
 };
 
 template <class TYPE, class ARG_TYPE>
@@ -155,76 +306,14 @@ template <class TYPE, class ARG_TYPE>
 CArray<TYPE, ARG_TYPE>::~CArray()
 {
     ASSERT_VALID(this);
-    if (m_pData != NULL)
-    {
-        DestructElements<TYPE>(m_pData, m_nSize);
-        delete[] (BYTE*)m_pData;
-    }
+    Store().Destroy();
 }
 
 template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::SetSize(int nNewSize, int nGrowBy)
 {
     ASSERT_VALID(this);
-    ASSERT(nNewSize >= 0);
-    if (nNewSize < 0)
-        return;
-
-    if (nGrowBy != -1)
-        m_nGrowBy = nGrowBy;
-
-    if (nNewSize == 0)
-    {
-        // Size 0 frees the storage.
-        if (m_pData != NULL)
-        {
-            DestructElements<TYPE>(m_pData, m_nSize);
-            delete[] (BYTE*)m_pData;
-            m_pData = NULL;
-        }
-        m_nSize = m_nMaxSize = 0;
-    }
-    else if (m_pData == NULL)
-    {
-        // The first allocation is exact.
-        m_pData = _AfxAllocElements<TYPE>(nNewSize);
-        ConstructElements<TYPE>(m_pData, nNewSize);
-        m_nSize = m_nMaxSize = nNewSize;
-    }
-    else if (nNewSize <= m_nMaxSize)
-    {
-        // Within the allocation: only the new elements are initialised.
-        if (nNewSize > m_nSize)
-            ConstructElements<TYPE>(&m_pData[m_nSize], nNewSize - m_nSize);
-        else if (m_nSize > nNewSize)
-            DestructElements<TYPE>(&m_pData[nNewSize], m_nSize - nNewSize);
-        m_nSize = nNewSize;
-    }
-    else
-    {
-        // Past the allocation: grow to max(nNewSize, allocation + step).
-        int nStep = m_nGrowBy;
-        if (nStep == 0)
-        {
-            // No step given: an eighth of the size, bounded to 4..1024.
-            nStep = m_nSize / 8;
-            nStep = (nStep < 4) ? 4 : ((nStep > 1024) ? 1024 : nStep);
-        }
-        int nNewMax;
-        if (nStep > 0 && nNewSize - nStep < m_nMaxSize)
-            nNewMax = m_nMaxSize + nStep;
-        else
-            nNewMax = nNewSize;
-
-        TYPE* pNewData = _AfxAllocElements<TYPE>(nNewMax);
-        _AfxRelocateElements<TYPE>(pNewData, m_pData, m_nSize);
-        ConstructElements<TYPE>(&pNewData[m_nSize], nNewSize - m_nSize);
-
-        delete[] (BYTE*)m_pData;
-        m_pData = pNewData;
-        m_nSize = nNewSize;
-        m_nMaxSize = nNewMax;
-    }
+    Store().SetSize(nNewSize, nGrowBy);
 }
 
 template <class TYPE, class ARG_TYPE>
@@ -261,93 +350,29 @@ template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::FreeExtra()
 {
     ASSERT_VALID(this);
-    if (m_nSize != m_nMaxSize)
-    {
-        TYPE* pNewData = NULL;
-        if (m_nSize != 0)
-        {
-            pNewData = _AfxAllocElements<TYPE>(m_nSize);
-            _AfxRelocateElements<TYPE>(pNewData, m_pData, m_nSize);
-        }
-        delete[] (BYTE*)m_pData;
-        m_pData = pNewData;
-        m_nMaxSize = m_nSize;
-    }
+    Store().FreeExtra();
 }
 
 template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::SetAtGrow(int nIndex, ARG_TYPE newElement)
 {
     ASSERT_VALID(this);
-    ASSERT(nIndex >= 0);
-    if (nIndex < 0)
-        return;
-    if (nIndex >= m_nSize)
-    {
-        // newElement may refer to an element of this array, whose storage
-        // the growth may move: keep a copy across it.
-        TYPE element(newElement);
-        SetSize(nIndex + 1, -1);
-        m_pData[nIndex] = element;
-        return;
-    }
-    m_pData[nIndex] = newElement;
+    Store().SetAtGrow(nIndex, newElement);
 }
 
 template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::InsertAt(int nIndex, ARG_TYPE newElement, int nCount)
 {
-    TYPE element(newElement);  // newElement may live in this array
-    InsertCopies(nIndex, element, nCount);
-}
-
-template <class TYPE, class ARG_TYPE>
-void CArray<TYPE, ARG_TYPE>::InsertCopies(int nIndex, const TYPE& element, int nCount)
-{
     ASSERT_VALID(this);
-    ASSERT(nIndex >= 0);
-    ASSERT(nCount > 0);
-    if (nIndex < 0 || nCount <= 0)
-        return;
-
-    if (nIndex >= m_nSize)
-    {
-        // At or past the end: the array grows to take the copies.
-        SetSize(nIndex + nCount, -1);
-    }
-    else
-    {
-        // Inside: grow, then move the tail up by nCount.
-        int nOldSize = m_nSize;
-        SetSize(m_nSize + nCount, -1);
-        for (int i = nOldSize - 1; i >= nIndex; i--)
-            m_pData[i + nCount] = std::move(m_pData[i]);
-        // the gap gets freshly constructed elements before the copies
-        DestructElements<TYPE>(&m_pData[nIndex], nCount);
-        ConstructElements<TYPE>(&m_pData[nIndex], nCount);
-    }
-
-    ASSERT(nIndex + nCount <= m_nSize);
-    while (nCount--)
-        m_pData[nIndex++] = element;
+    TYPE element(newElement);  // newElement may live in this array
+    Store().InsertCopies(nIndex, element, nCount);
 }
 
 template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::RemoveAt(int nIndex, int nCount)
 {
     ASSERT_VALID(this);
-    ASSERT(nIndex >= 0);
-    ASSERT(nCount >= 0);
-    ASSERT(nIndex + nCount <= m_nSize);
-    // A range outside the array would corrupt memory: it is ignored.
-    if (nIndex < 0 || nCount <= 0 || nIndex > m_nSize || nCount > m_nSize - nIndex)
-        return;
-
-    int nMoveCount = m_nSize - (nIndex + nCount);
-    for (int i = 0; i < nMoveCount; i++)
-        m_pData[nIndex + i] = std::move(m_pData[nIndex + nCount + i]);
-    DestructElements<TYPE>(&m_pData[m_nSize - nCount], nCount);
-    m_nSize -= nCount;
+    Store().RemoveAt(nIndex, nCount);
 }
 
 template <class TYPE, class ARG_TYPE>
@@ -368,7 +393,7 @@ void CArray<TYPE, ARG_TYPE>::InsertAt(int nStartIndex, CArray* pNewArray)
         pSource = &copy;
     }
     int nCount = pSource->GetSize();
-    InsertCopies(nStartIndex, pSource->GetAt(0), nCount);
+    Store().InsertCopies(nStartIndex, pSource->GetAt(0), nCount);
     for (int i = 0; i < nCount; i++)
         SetAt(nStartIndex + i, pSource->GetAt(i));
 }
