@@ -46,6 +46,33 @@ inline CHandleMap<CDCHandleTraits>* DCMap()
         if (m_hAttribDC != NULL) { HDC h = m_hAttribDC; result = call_with_h; } \
     } while (0)
 
+namespace {
+
+// The *Ex calls that change a pair of coordinates on both DCs (as
+// CDC_SET_BOTH does) and hand back the attribute DC's previous pair.
+template <class PAIR>
+PAIR SetPairOnBoth(HDC hDC, HDC hAttribDC, BOOL (WINAPI* pfnSet)(HDC, int, int, PAIR*),
+    int a, int b)
+{
+    PAIR previous = PAIR();
+    if (hDC != NULL && hDC != hAttribDC)
+        pfnSet(hDC, a, b, &previous);
+    if (hAttribDC != NULL)
+        pfnSet(hAttribDC, a, b, &previous);
+    return previous;
+}
+
+// The *Ex calls that read a pair of coordinates from the attribute DC.
+template <class PAIR>
+PAIR GetPair(HDC hAttribDC, BOOL (WINAPI* pfnGet)(HDC, PAIR*))
+{
+    PAIR pair = PAIR();
+    VERIFY(pfnGet(hAttribDC, &pair));
+    return pair;
+}
+
+} // namespace
+
 /////////////////////////////////////////////////////////////////////////////
 // Construction and handles
 
@@ -374,18 +401,12 @@ int CDC::SetMapMode(int nMapMode)
 
 CPoint CDC::GetViewportOrg() const
 {
-    POINT point = { 0, 0 };
-    VERIFY(::GetViewportOrgEx(m_hAttribDC, &point));
-    return point;
+    return GetPair(m_hAttribDC, ::GetViewportOrgEx);
 }
 
 CPoint CDC::SetViewportOrg(int x, int y)
 {
-    POINT point = { 0, 0 };
-    BOOL bOk;
-    CDC_SET_BOTH(bOk, FALSE, ::SetViewportOrgEx(h, x, y, &point));
-    UNUSED(bOk);
-    return point;
+    return SetPairOnBoth(m_hDC, m_hAttribDC, ::SetViewportOrgEx, x, y);
 }
 
 CPoint CDC::SetViewportOrg(POINT point)
@@ -395,27 +416,17 @@ CPoint CDC::SetViewportOrg(POINT point)
 
 CPoint CDC::OffsetViewportOrg(int nWidth, int nHeight)
 {
-    POINT point = { 0, 0 };
-    BOOL bOk;
-    CDC_SET_BOTH(bOk, FALSE, ::OffsetViewportOrgEx(h, nWidth, nHeight, &point));
-    UNUSED(bOk);
-    return point;
+    return SetPairOnBoth(m_hDC, m_hAttribDC, ::OffsetViewportOrgEx, nWidth, nHeight);
 }
 
 CSize CDC::GetViewportExt() const
 {
-    SIZE size = { 0, 0 };
-    VERIFY(::GetViewportExtEx(m_hAttribDC, &size));
-    return size;
+    return GetPair(m_hAttribDC, ::GetViewportExtEx);
 }
 
 CSize CDC::SetViewportExt(int cx, int cy)
 {
-    SIZE size = { 0, 0 };
-    BOOL bOk;
-    CDC_SET_BOTH(bOk, FALSE, ::SetViewportExtEx(h, cx, cy, &size));
-    UNUSED(bOk);
-    return size;
+    return SetPairOnBoth(m_hDC, m_hAttribDC, ::SetViewportExtEx, cx, cy);
 }
 
 CSize CDC::SetViewportExt(SIZE size)
@@ -425,18 +436,12 @@ CSize CDC::SetViewportExt(SIZE size)
 
 CPoint CDC::GetWindowOrg() const
 {
-    POINT point = { 0, 0 };
-    VERIFY(::GetWindowOrgEx(m_hAttribDC, &point));
-    return point;
+    return GetPair(m_hAttribDC, ::GetWindowOrgEx);
 }
 
 CPoint CDC::SetWindowOrg(int x, int y)
 {
-    POINT point = { 0, 0 };
-    BOOL bOk;
-    CDC_SET_BOTH(bOk, FALSE, ::SetWindowOrgEx(h, x, y, &point));
-    UNUSED(bOk);
-    return point;
+    return SetPairOnBoth(m_hDC, m_hAttribDC, ::SetWindowOrgEx, x, y);
 }
 
 CPoint CDC::SetWindowOrg(POINT point)
@@ -446,27 +451,17 @@ CPoint CDC::SetWindowOrg(POINT point)
 
 CPoint CDC::OffsetWindowOrg(int nWidth, int nHeight)
 {
-    POINT point = { 0, 0 };
-    BOOL bOk;
-    CDC_SET_BOTH(bOk, FALSE, ::OffsetWindowOrgEx(h, nWidth, nHeight, &point));
-    UNUSED(bOk);
-    return point;
+    return SetPairOnBoth(m_hDC, m_hAttribDC, ::OffsetWindowOrgEx, nWidth, nHeight);
 }
 
 CSize CDC::GetWindowExt() const
 {
-    SIZE size = { 0, 0 };
-    VERIFY(::GetWindowExtEx(m_hAttribDC, &size));
-    return size;
+    return GetPair(m_hAttribDC, ::GetWindowExtEx);
 }
 
 CSize CDC::SetWindowExt(int cx, int cy)
 {
-    SIZE size = { 0, 0 };
-    BOOL bOk;
-    CDC_SET_BOTH(bOk, FALSE, ::SetWindowExtEx(h, cx, cy, &size));
-    UNUSED(bOk);
-    return size;
+    return SetPairOnBoth(m_hDC, m_hAttribDC, ::SetWindowExtEx, cx, cy);
 }
 
 CSize CDC::SetWindowExt(SIZE size)
@@ -614,18 +609,12 @@ int CDC::OffsetClipRgn(SIZE size)
 
 CPoint CDC::GetCurrentPosition() const
 {
-    POINT point = { 0, 0 };
-    VERIFY(::GetCurrentPositionEx(m_hAttribDC, &point));
-    return point;
+    return GetPair(m_hAttribDC, ::GetCurrentPositionEx);
 }
 
 CPoint CDC::MoveTo(int x, int y)
 {
-    POINT point = { 0, 0 };
-    BOOL bOk;
-    CDC_SET_BOTH(bOk, FALSE, ::MoveToEx(h, x, y, &point));
-    UNUSED(bOk);
-    return point;
+    return SetPairOnBoth(m_hDC, m_hAttribDC, ::MoveToEx, x, y);
 }
 
 CPoint CDC::MoveTo(POINT point)
@@ -1038,9 +1027,7 @@ DWORD CDC::SetMapperFlags(DWORD dwFlag)
 
 CSize CDC::GetAspectRatioFilter() const
 {
-    SIZE size = { 0, 0 };
-    VERIFY(::GetAspectRatioFilterEx(m_hAttribDC, &size));
-    return size;
+    return GetPair(m_hAttribDC, ::GetAspectRatioFilterEx);
 }
 
 BOOL CDC::BeginPath() { return ::BeginPath(m_hDC); }
