@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "LibraryResources.h"
 #include "TessarineRes.h"
@@ -61,6 +62,17 @@ int PixelAt(int edge, double offset)
     if (std::isnan(offset))
         return edge;
     return SaturatePixel((double)edge + std::trunc(offset));
+}
+
+// Replaces pen with a square-ended solid line of the given colour and width.
+void RecreateSquarePen(CPen& pen, COLORREF color, int width)
+{
+    LOGBRUSH lb;
+    lb.lbStyle = BS_SOLID;
+    lb.lbColor = color;
+    lb.lbHatch = 0;
+    pen.DeleteObject();
+    pen.CreatePen((int)kCutpointPenStyle, width, &lb, 0, NULL);
 }
 
 } // namespace
@@ -226,8 +238,7 @@ COLORREF CHistogram::BarFillColor() const
 
 COLORREF CHistogram::SetBarFillColor(COLORREF color)
 {
-    COLORREF old = m_crBarFill;
-    m_crBarFill = color;
+    COLORREF old = std::exchange(m_crBarFill, color);
     RecreateBarBrush();
     InvalidateAll();
     return old;
@@ -240,8 +251,7 @@ COLORREF CHistogram::BarLineColor() const
 
 COLORREF CHistogram::SetBarLineColor(COLORREF color)
 {
-    COLORREF old = m_crBarLine;
-    m_crBarLine = color;
+    COLORREF old = std::exchange(m_crBarLine, color);
     RecreateBarPen();
     InvalidateAll();
     return old;
@@ -254,8 +264,7 @@ COLORREF CHistogram::CutpointColor() const
 
 COLORREF CHistogram::SetCutpointColor(COLORREF color)
 {
-    COLORREF old = m_crCutpoint;
-    m_crCutpoint = color;
+    COLORREF old = std::exchange(m_crCutpoint, color);
     RecreateCutpointPen();
     InvalidateAll();
     return old;
@@ -268,8 +277,7 @@ COLORREF CHistogram::CutpointHighlightColor() const
 
 COLORREF CHistogram::SetCutpointHighlightColor(COLORREF color)
 {
-    COLORREF old = m_crCutpointHighlight;
-    m_crCutpointHighlight = color;
+    COLORREF old = std::exchange(m_crCutpointHighlight, color);
     RecreateHighlightPen();
     InvalidateAll();
     return old;
@@ -282,8 +290,7 @@ int CHistogram::CutpointLineWidth() const
 
 int CHistogram::SetCutpointLineWidth(int width)
 {
-    int old = m_nCutpointWidth;
-    m_nCutpointWidth = width;
+    int old = std::exchange(m_nCutpointWidth, width);
     RecreateCutpointPen();
     InvalidateAll();
     return old;
@@ -296,8 +303,7 @@ int CHistogram::CutpointHighlightLineWidth() const
 
 int CHistogram::SetCutpointHighlightLineWidth(int width)
 {
-    int old = m_nCutpointHighlightWidth;
-    m_nCutpointHighlightWidth = width;
+    int old = std::exchange(m_nCutpointHighlightWidth, width);
     RecreateHighlightPen();
     InvalidateAll();
     return old;
@@ -442,22 +448,12 @@ void CHistogram::RecreateBarPen()
 
 void CHistogram::RecreateCutpointPen()
 {
-    LOGBRUSH lb;
-    lb.lbStyle = BS_SOLID;
-    lb.lbColor = m_crCutpoint;
-    lb.lbHatch = 0;
-    m_penCutpoint.DeleteObject();
-    m_penCutpoint.CreatePen((int)kCutpointPenStyle, m_nCutpointWidth, &lb, 0, NULL);
+    RecreateSquarePen(m_penCutpoint, m_crCutpoint, m_nCutpointWidth);
 }
 
 void CHistogram::RecreateHighlightPen()
 {
-    LOGBRUSH lb;
-    lb.lbStyle = BS_SOLID;
-    lb.lbColor = m_crCutpointHighlight;
-    lb.lbHatch = 0;
-    m_penHighlight.DeleteObject();
-    m_penHighlight.CreatePen((int)kCutpointPenStyle, m_nCutpointHighlightWidth, &lb, 0, NULL);
+    RecreateSquarePen(m_penHighlight, m_crCutpointHighlight, m_nCutpointHighlightWidth);
 }
 
 // The label font is the parent's dialog font at 9 or 10 pixels. Where that
@@ -603,9 +599,12 @@ void CHistogram::DrawCutpoints(CDC* pDC)
 // An odd pen width puts the line one column left of the mapped column.
 int CHistogram::CutpointScreenX(int index)
 {
-    const CutpointBag& cp = m_cutpoints[index];
-    const int w = cp.selected ? m_nCutpointHighlightWidth : m_nCutpointWidth;
-    return X_AxisPos(cp.value) - (w % 2);
+    return X_AxisPos(m_cutpoints[index].value) - (CutpointPenWidth(index) % 2);
+}
+
+int CHistogram::CutpointPenWidth(int index) const
+{
+    return m_cutpoints[index].selected ? m_nCutpointHighlightWidth : m_nCutpointWidth;
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -683,7 +682,7 @@ int CHistogram::CutpointHitTest(int px, int py)
     const int n = (int)m_cutpoints.GetSize();
     for (int i = 0; i < n; i++)
     {
-        int w = m_cutpoints[i].selected ? m_nCutpointHighlightWidth : m_nCutpointWidth;
+        int w = CutpointPenWidth(i);
         int left = CutpointScreenX(i) - w / 2;
         if (w < 3)
         {
@@ -728,7 +727,7 @@ double CHistogram::SnapCutpoint(double value)
 // side: what a drag has to repaint.
 CRect CHistogram::CutpointStrip(int index)
 {
-    const int w = m_cutpoints[index].selected ? m_nCutpointHighlightWidth : m_nCutpointWidth;
+    const int w = CutpointPenWidth(index);
     const int x = CutpointScreenX(index);
     return CRect(x - w / 2 - 1, m_rcPlot.top - 1, x - w / 2 + w + 1, m_rcPlot.bottom + 1);
 }

@@ -101,6 +101,7 @@ protected:
     void RecreateGdiObjects();
     void DrawCutpoints(CDC* pDC);
     int CutpointScreenX(int index);
+    int CutpointPenWidth(int index) const;
     int CutpointHitTest(int px, int py);
     double SnapCutpoint(double value);
     CRect CutpointStrip(int index);
