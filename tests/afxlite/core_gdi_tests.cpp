@@ -29,15 +29,7 @@ public:
     MemoryDC(int cx, int cy) : m_cx(cx), m_cy(cy)
     {
         m_dc.CreateCompatibleDC(NULL);
-        BITMAPINFO info;
-        memset(&info, 0, sizeof(info));
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = cx;
-        info.bmiHeader.biHeight = -cy;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* pBits = NULL;
-        m_bitmap.Attach(::CreateDIBSection(NULL, &info, DIB_RGB_COLORS, &pBits, NULL, 0));
+        m_bitmap.Attach(CreateTopDownDib(NULL, cx, cy));
         m_pOldBitmap = m_dc.SelectObject(&m_bitmap);
         ::PatBlt(m_dc.m_hDC, 0, 0, cx, cy, WHITENESS);
     }

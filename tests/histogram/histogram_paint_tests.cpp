@@ -24,15 +24,7 @@ public:
     {
         HDC screen = ::GetDC(NULL);
         m_hdc = ::CreateCompatibleDC(screen);
-        BITMAPINFO info;
-        std::memset(&info, 0, sizeof(info));
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = cx;
-        info.bmiHeader.biHeight = -cy;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = NULL;
-        m_bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, NULL, 0);
+        m_bitmap = CreateTopDownDib(screen, cx, cy);
         ::ReleaseDC(NULL, screen);
         m_old = ::SelectObject(m_hdc, m_bitmap);
         RECT all = { 0, 0, cx, cy };

@@ -49,6 +49,23 @@ ClientPixels::ClientPixels(HDC hdc, const RECT& rect) : m_left(0), m_top(0), m_w
     Capture(hdc, rect);
 }
 
+HBITMAP CreateTopDownDib(HDC hdc, int cx, int cy, void** ppBits)
+{
+    BITMAPINFO info;
+    memset(&info, 0, sizeof(info));
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = cx;
+    info.bmiHeader.biHeight = -cy;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* pBits = NULL;
+    HBITMAP hDib = ::CreateDIBSection(hdc, &info, DIB_RGB_COLORS, &pBits, NULL, 0);
+    if (ppBits != NULL)
+        *ppBits = pBits;
+    return hDib;
+}
+
 void ClientPixels::Capture(HDC hdc, const RECT& rect)
 {
     int width = rect.right - rect.left;
@@ -56,16 +73,8 @@ void ClientPixels::Capture(HDC hdc, const RECT& rect)
     if (width <= 0 || height <= 0)
         return;
 
-    BITMAPINFO info;
-    memset(&info, 0, sizeof(info));
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* pBits = NULL;
-    HBITMAP hDib = ::CreateDIBSection(hdc, &info, DIB_RGB_COLORS, &pBits, NULL, 0);
+    HBITMAP hDib = CreateTopDownDib(hdc, width, height, &pBits);
     if (hDib == NULL || pBits == NULL)
         return;
     HDC hMem = ::CreateCompatibleDC(hdc);

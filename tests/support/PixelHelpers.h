@@ -22,6 +22,11 @@
 
 namespace testsupport {
 
+// A top-down 32-bpp DIB section of cx x cy pixels compatible with hdc (NULL:
+// the screen); its bits, 0x00RRGGBB rows from the top, go to *ppBits when
+// given.  The caller deletes it.
+HBITMAP CreateTopDownDib(HDC hdc, int cx, int cy, void** ppBits = NULL);
+
 // One pixel of a window's client area, through GetDC + GetPixel.
 COLORREF ClientPixel(HWND hwnd, int x, int y);
 
