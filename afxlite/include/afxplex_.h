@@ -24,4 +24,20 @@ struct AFXLITE_API CPlex  // followed in memory by its elements
     void FreeDataChain();  // frees this block and every later one
 };
 
+// Allocates a block of nMax nodes at the head of the chain and puts every
+// node onto the free list pFree (linked through NODE::pNext), the first node
+// of the block on top.
+template <class NODE>
+inline void _AfxPlexAddFreeNodes(CPlex*& pHead, UINT nMax, NODE*& pFree)
+{
+    CPlex* pNewBlock = CPlex::Create(pHead, nMax, sizeof(NODE));
+    NODE* pNode = (NODE*)pNewBlock->data() + nMax;
+    while (pNode != (NODE*)pNewBlock->data())
+    {
+        --pNode;
+        pNode->pNext = pFree;
+        pFree = pNode;
+    }
+}
+
 #endif // __AFXPLEX_H__

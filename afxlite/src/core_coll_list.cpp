@@ -35,17 +35,7 @@ class_name::~class_name() \
 class_name::CNode* class_name::NewNode(CNode* pPrev, CNode* pNext) \
 { \
     if (m_pNodeFree == NULL) \
-    { \
-        /* a new block of nBlockSize nodes goes onto the free list */ \
-        CPlex* pNewBlock = CPlex::Create(m_pBlocks, m_nBlockSize, sizeof(CNode)); \
-        CNode* pNode = (CNode*)pNewBlock->data(); \
-        pNode += m_nBlockSize - 1; \
-        for (int i = m_nBlockSize - 1; i >= 0; i--, pNode--) \
-        { \
-            pNode->pNext = m_pNodeFree; \
-            m_pNodeFree = pNode; \
-        } \
-    } \
+        _AfxPlexAddFreeNodes(m_pBlocks, m_nBlockSize, m_pNodeFree); \
     CNode* pNode = m_pNodeFree; \
     m_pNodeFree = m_pNodeFree->pNext; \
     pNode->pPrev = pPrev; \

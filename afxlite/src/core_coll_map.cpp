@@ -74,17 +74,7 @@ class_name::~class_name() \
 class_name::CAssoc* class_name::NewAssoc() \
 { \
     if (m_pFreeList == NULL) \
-    { \
-        /* a new block of nBlockSize associations goes onto the free list */ \
-        CPlex* newBlock = CPlex::Create(m_pBlocks, m_nBlockSize, sizeof(class_name::CAssoc)); \
-        class_name::CAssoc* pAssoc = (class_name::CAssoc*)newBlock->data(); \
-        pAssoc += m_nBlockSize - 1; \
-        for (int i = m_nBlockSize - 1; i >= 0; i--, pAssoc--) \
-        { \
-            pAssoc->pNext = m_pFreeList; \
-            m_pFreeList = pAssoc; \
-        } \
-    } \
+        _AfxPlexAddFreeNodes(m_pBlocks, m_nBlockSize, m_pFreeList); \
     class_name::CAssoc* pAssoc = m_pFreeList; \
     m_pFreeList = m_pFreeList->pNext; \
     m_nCount++; \
