@@ -10,6 +10,7 @@ BEGIN_MESSAGE_MAP(CBigListCtrl, CListCtrl)
     ON_NOTIFY_REFLECT(LVN_GETDISPINFOA, OnGetdispinfo)
     ON_NOTIFY_REFLECT(LVN_ODCACHEHINT, OnOdcachehint)
     ON_NOTIFY_REFLECT(LVN_ODFINDITEMA, OnOdfinditem)
+    ON_NOTIFY_REFLECT(LVN_ODFINDITEMW, OnOdfinditemW)
     ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnclick)
     ON_WM_CLOSE()
     ON_WM_NCDESTROY()
@@ -567,21 +568,15 @@ void CBigListCtrl::PutInSlot(int nSlot, CListData* pRecord)
 }
 
 // Removes the last used slot. Behind it lie only NULL spares, so clearing it
-// and dropping the array's final slot leaves the same contents as removing
-// it, without moving the spares.
+// and removing the array's final (spare) slot leaves the same contents as
+// removing it, without moving the spares down one by one.
 void CBigListCtrl::DropLastSlot()
 {
     const int nLast = m_nItemCount - 1;
-    const INT_PTR nSize = m_pItemArray->GetSize();
-    if (nSize - 1 == nLast)
-    {
-        m_pItemArray->RemoveAt(nLast);
-    }
-    else
-    {
+    const int nFinal = m_pItemArray->GetSize() - 1;
+    if (nFinal != nLast)
         m_pItemArray->SetAt(nLast, NULL);
-        m_pItemArray->SetSize(static_cast<int>(nSize - 1), -1);
-    }
+    m_pItemArray->RemoveAt(nFinal);
 }
 
 // A record inserted with a key that was already present has no map entry
@@ -678,12 +673,40 @@ void CBigListCtrl::OnOdfinditem(NMHDR* pNMHDR, LRESULT* pResult)
 {
     NMLVFINDITEMA* pFind = reinterpret_cast<NMLVFINDITEMA*>(pNMHDR);
     *pResult = 0;
-    // The override stores a long; widen it here so that -1 stays -1 where
-    // LRESULT is wider than long.
+    *pResult = FindForListView(pFind->lvfi);
+}
+
+// Some list views ask an ANSI parent with the wide code (Wine's does for this
+// one notification); the derived class still gets the ANSI request.
+void CBigListCtrl::OnOdfinditemW(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    NMLVFINDITEMW* pFind = reinterpret_cast<NMLVFINDITEMW*>(pNMHDR);
+    *pResult = 0;
+    LVFINDINFOA lvfi;
+    ::ZeroMemory(&lvfi, sizeof(lvfi));
+    lvfi.flags = pFind->lvfi.flags;
+    lvfi.lParam = pFind->lvfi.lParam;
+    lvfi.pt = pFind->lvfi.pt;
+    lvfi.vkDirection = pFind->lvfi.vkDirection;
+    char szText[512];
+    szText[0] = '\0';
+    if ((lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) && pFind->lvfi.psz != NULL)
+    {
+        if (::WideCharToMultiByte(CP_ACP, 0, pFind->lvfi.psz, -1, szText, sizeof(szText), NULL, NULL) == 0)
+            szText[sizeof(szText) - 1] = '\0';   // too long: the leading part
+        lvfi.psz = szText;
+    }
+    *pResult = FindForListView(lvfi);
+}
+
+// The override stores a long; widen it here so that -1 stays -1 where
+// LRESULT is wider than long. Untouched, the answer is 0.
+LRESULT CBigListCtrl::FindForListView(const LVFINDINFOA& lvfi)
+{
     long nFound = 0;
     long* pnFound = &nFound;
-    OnCBOdFindItem(pFind->lvfi, pnFound);
-    *pResult = pnFound != NULL ? *pnFound : 0;
+    OnCBOdFindItem(lvfi, pnFound);
+    return pnFound != NULL ? *pnFound : 0;
 }
 
 void CBigListCtrl::OnColumnclick(NMHDR* pNMHDR, LRESULT* pResult)

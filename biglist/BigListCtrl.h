@@ -136,6 +136,7 @@ protected:
     afx_msg void OnGetdispinfo(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnOdcachehint(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnOdfinditem(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnOdfinditemW(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnColumnclick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnClose();
     afx_msg void OnNcDestroy();
@@ -153,6 +154,7 @@ private:
     BOOL IsDirectCall(unsigned long dwThreadId) const;
     BOOL Carry(UINT nMsg, WPARAM wParam, LPARAM lParam, LRESULT& rResult);
     void* GetItemIfPresent(LVITEMA* pItem, BOOL* pbPresent);
+    LRESULT FindForListView(const LVFINDINFOA& lvfi);
     void RedrawRow(int nRow);
     void PutInSlot(int nSlot, CListData* pRecord);
     void DropLastSlot();

@@ -6,7 +6,8 @@
 #include <afxwin.h>
 #include <afxdllx.h>
 
-static AFX_EXTENSION_MODULE LumivaneDLL = { FALSE, NULL };
+// Zero-initialised, as the framework expects before AfxInitExtensionModule.
+static AFX_EXTENSION_MODULE LumivaneDLL;
 
 // Set once the module is initialised: a failed start is followed by a
 // detach call, which must not terminate what never began.

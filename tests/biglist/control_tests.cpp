@@ -42,7 +42,7 @@ TEST_F(BigListView, NothingIsVisibleBeforeTheFirstCacheHint)
     CreateList();
     Fill(30, false);   // the view still counts 0 rows and asks for nothing
     EXPECT_EQ(-1, List().FirstVisible());
-    for (int i = -1; i <= 31; ++i)
+    for (int i = 0; i <= 31; ++i)
         EXPECT_FALSE(List().IsVisibleItem(i)) << i;
 
     // So a delete redraws nothing; it only sets the count.

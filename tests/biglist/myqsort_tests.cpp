@@ -54,7 +54,9 @@ std::vector<Elem> MakeInput(Shape shape, int n)
 // callbacks describe it; the real array must agree with it at every call.
 struct SortWatch
 {
-    std::vector<Elem>* pArray = nullptr;
+    explicit SortWatch(std::vector<Elem>& v) : pArray(&v), shadow(v) {}
+
+    std::vector<Elem>* pArray;
     std::vector<Elem> shadow;
     bool checkShadow = true;
     long long compares = 0;
@@ -133,9 +135,7 @@ TEST_P(MyqsortShapes, SortsWithEveryExchangeAnnounced)
     const SortCase c = GetParam();
     const std::vector<Elem> input = MakeInput(c.shape, c.n);
     std::vector<Elem> v = input;
-    SortWatch w;
-    w.pArray = &v;
-    w.shadow = v;
+    SortWatch w(v);
     w.checkShadow = c.n <= 3000;
 
     myqsort(v.data(), static_cast<unsigned int>(v.size()), sizeof(Elem), &w, &WatchCompare, &WatchSwapped);
@@ -169,9 +169,7 @@ TEST(Myqsort, NoCallbackForNothingToSort)
 {
     std::vector<Elem> v = MakeInput(kReversed, 5);
     const std::vector<Elem> before = v;
-    SortWatch w;
-    w.pArray = &v;
-    w.shadow = v;
+    SortWatch w(v);
     myqsort(v.data(), 0, sizeof(Elem), &w, &WatchCompare, &WatchSwapped);
     myqsort(v.data(), 1, sizeof(Elem), &w, &WatchCompare, &WatchSwapped);
     myqsort(v.data(), 5, 0, &w, &WatchCompare, &WatchSwapped);
@@ -213,9 +211,7 @@ TEST(Myqsort, EightOrFewerBySelectionAlone)
         {
             std::vector<Elem> v = MakeInput(s, n);
             const std::vector<int> expected = SelectionTrace(v);
-            SortWatch w;
-            w.pArray = &v;
-            w.shadow = v;
+            SortWatch w(v);
             myqsort(v.data(), static_cast<unsigned int>(n), sizeof(Elem), &w, &WatchCompare, &WatchSwapped);
             EXPECT_EQ(expected, w.trace) << ShapeName(s) << " n=" << n;
         }
@@ -228,9 +224,7 @@ TEST(Myqsort, NineOrMorePartitionFirst)
     for (int n : { 9, 10, 16 })
     {
         std::vector<Elem> v = MakeInput(kRandom, n);
-        SortWatch w;
-        w.pArray = &v;
-        w.shadow = v;
+        SortWatch w(v);
         myqsort(v.data(), static_cast<unsigned int>(n), sizeof(Elem), &w, &WatchCompare, &WatchSwapped);
         ASSERT_FALSE(w.trace.empty());
         EXPECT_EQ((n / 2) * 64 + 0, w.trace[0]) << "n=" << n;
