@@ -732,6 +732,13 @@ CRect CHistogram::CutpointStrip(int index)
     return CRect(x - w / 2 - 1, m_rcPlot.top - 1, x - w / 2 + w + 1, m_rcPlot.bottom + 1);
 }
 
+// Whether the dragged index still names a cutpoint: the owner, notified
+// during the gesture, may have removed some.
+BOOL CHistogram::DragIndexValid() const
+{
+    return m_nDragIndex >= 0 && m_nDragIndex < m_cutpoints.GetSize();
+}
+
 void CHistogram::NotifyOwner(UINT message, LPARAM lParam)
 {
     CWnd* pOwner = GetOwner();
@@ -752,13 +759,12 @@ void CHistogram::OnLButtonDown(UINT nFlags, CPoint point)
             SelectCutpoint(m_cutpoints[m_nDragIndex].value);
             // An overriding SelectCutpoint may have changed the list; the
             // index is only used while it still names an entry.
-            if (m_nDragIndex < m_cutpoints.GetSize())
+            if (DragIndexValid())
                 NotifyOwner(HM_CUTPOINTSELECTED, (LPARAM)&m_cutpoints[m_nDragIndex]);
 
             // The owner may have removed cutpoints or changed the flags.
             const DWORD both = HF_SelectCutpoints | HF_DragCutpoints;
-            if ((m_dwFeatureFlags & both) == both &&
-                m_nDragIndex >= 0 && m_nDragIndex < m_cutpoints.GetSize())
+            if ((m_dwFeatureFlags & both) == both && DragIndexValid())
             {
                 SetCapture();
                 m_bDragging = TRUE;
@@ -775,7 +781,7 @@ void CHistogram::OnLButtonDown(UINT nFlags, CPoint point)
 
 void CHistogram::OnMouseMove(UINT nFlags, CPoint point)
 {
-    if (m_bDragging && m_nDragIndex >= 0 && m_nDragIndex < m_cutpoints.GetSize())
+    if (m_bDragging && DragIndexValid())
     {
         // Back from the column to a value; unclamped, as the captured mouse
         // may leave the plot. A plot without width, or a range that gives
@@ -808,7 +814,7 @@ void CHistogram::OnLButtonUp(UINT nFlags, CPoint point)
     if (m_bDragging)
     {
         // Cutpoints removed during the drag: only the drag ends.
-        if (m_nDragIndex >= 0 && m_nDragIndex < m_cutpoints.GetSize())
+        if (DragIndexValid())
         {
             const double v = m_cutpoints[m_nDragIndex].value;
             if (v < m_dXMin || v > m_dXMax)

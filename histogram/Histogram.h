@@ -105,6 +105,7 @@ protected:
     int CutpointHitTest(int px, int py);
     double SnapCutpoint(double value);
     CRect CutpointStrip(int index);
+    BOOL DragIndexValid() const;
 
     CArray<HistoBinPos, HistoBinPos&>  m_bins;
     CArray<CutpointBag, CutpointBag&>  m_cutpoints;   // insertion order
