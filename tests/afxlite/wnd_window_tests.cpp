@@ -1,8 +1,9 @@
 // Window objects: creation through PreCreateWindow and the creation hook,
 // failed creation, destruction, subclassing and its undoing, the handle
-// maps, and the current message across nested sends.
+// maps, the current message across nested sends, and painting.
 
 #include "wnd_fixture.h"
+#include "PixelHelpers.h"
 
 using namespace wndtest;
 using namespace testsupport;
@@ -616,3 +617,99 @@ TEST_F(WindowWrappers, CenterWindowCentresOverTheParentAndStaysInside)
 }
 
 } // namespace
+
+/////////////////////////////////////////////////////////////////////////////
+// Painting through the message map
+
+namespace {
+
+const COLORREF kBackground = RGB(255, 255, 255);
+const COLORREF kFill = RGB(200, 0, 0);
+const COLORREF kStaticBack = RGB(0, 0, 160);
+
+class CPaintedWnd : public CWnd
+{
+public:
+    int m_nPaints = 0;
+protected:
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC)
+    {
+        CRect rect;
+        GetClientRect(&rect);
+        pDC->FillSolidRect(&rect, kBackground);
+        return TRUE;
+    }
+    afx_msg void OnPaint()
+    {
+        m_nPaints++;
+        CPaintDC dc(this);
+        dc.FillSolidRect(10, 10, 20, 10, kFill);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CPaintedWnd, CWnd)
+    ON_WM_ERASEBKGND()
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+// A static control that picks its own background through reflection.
+class CColouredStatic : public CStatic
+{
+public:
+    CColouredStatic() : m_brush(kStaticBack) { }
+protected:
+    afx_msg HBRUSH CtlColor(CDC* pDC, UINT)
+    {
+        pDC->SetBkColor(kStaticBack);
+        return (HBRUSH)m_brush.GetSafeHandle();
+    }
+    CBrush m_brush;
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CColouredStatic, CStatic)
+    ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
+} // namespace
+
+typedef WndTest Painting;
+
+TEST_F(Painting, PaintHandlersDrawWhereTheGeometrySays)
+{
+    CPaintedWnd wnd;
+    CRect rect(0, 0, 60, 40);
+    ASSERT_TRUE(wnd.Create(NULL, "painted", WS_VISIBLE, rect, CWnd::FromHandle(Host()), 770));
+    wnd.Invalidate();
+    wnd.UpdateWindow();
+    EXPECT_EQ(1, wnd.m_nPaints);
+    RECT rcUpdate;
+    EXPECT_FALSE(wnd.GetUpdateRect(&rcUpdate)) << "CPaintDC validated the window";
+
+    ClientPixels pixels(wnd.m_hWnd);
+    ASSERT_TRUE(pixels.Valid());
+    EXPECT_RECT_COLOUR(pixels, CRect(10, 10, 30, 20), kFill);
+    EXPECT_ROW(pixels, 9, 0, 60, kBackground);
+    EXPECT_ROW(pixels, 20, 0, 60, kBackground);
+    EXPECT_COLUMN(pixels, 9, 0, 40, kBackground);
+    EXPECT_COLUMN(pixels, 30, 0, 40, kBackground);
+    wnd.DestroyWindow();
+}
+
+TEST_F(Painting, ControlPaintsWithTheBrushItReflectedToItself)
+{
+    CWnd parent;
+    CRect rect(0, 0, 100, 60);
+    ASSERT_TRUE(parent.Create(NULL, "parent", WS_VISIBLE, rect, CWnd::FromHandle(Host()), 771));
+    CColouredStatic label;
+    CRect rectLabel(10, 10, 90, 40);
+    ASSERT_TRUE(label.Create("", WS_CHILD | WS_VISIBLE, rectLabel, &parent, 772));
+    label.Invalidate();
+    label.UpdateWindow();
+
+    ClientPixels pixels(label.m_hWnd);
+    ASSERT_TRUE(pixels.Valid());
+    EXPECT_RECT_COLOUR(pixels, CRect(0, 0, 80, 30), kStaticBack);
+    parent.DestroyWindow();
+}
