@@ -6,18 +6,22 @@
 
 #include <string>
 
+#include "ScratchFolder.h"
+
+using testsupport::ScratchFolder;
+
 namespace {
 
 class FileStatus : public ::testing::Test
 {
 protected:
+    FileStatus() : m_folder("afxlite status ") {}
+
     void SetUp() override
     {
-        char szTemp[MAX_PATH];
-        ASSERT_NE(0u, ::GetTempPathA(MAX_PATH, szTemp));
-        m_dir = std::string(szTemp) + "afxlite status " + std::to_string(::GetCurrentProcessId());
-        ::CreateDirectoryA(m_dir.c_str(), NULL);
-        m_file = m_dir + "\\a file with spaces.txt";
+        ASSERT_TRUE(m_folder.Valid());
+        m_dir = m_folder.Path();
+        m_file = m_folder.File("a file with spaces.txt");
         HANDLE h = ::CreateFileA(m_file.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, NULL);
         ASSERT_NE(INVALID_HANDLE_VALUE, h);
@@ -26,13 +30,7 @@ protected:
         ::CloseHandle(h);
     }
 
-    void TearDown() override
-    {
-        ::SetFileAttributesA(m_file.c_str(), FILE_ATTRIBUTE_NORMAL);
-        ::DeleteFileA(m_file.c_str());
-        ::RemoveDirectoryA(m_dir.c_str());
-    }
-
+    ScratchFolder m_folder;  // goes with the read-only file in it
     std::string m_dir;
     std::string m_file;
 };

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "ScratchFolder.h"
+
 /////////////////////////////////////////////////////////////////////////////
 // AddQuotes
 
@@ -45,16 +47,6 @@ INSTANTIATE_TEST_SUITE_P(Table, AddQuotesTest, ::testing::Values(
 namespace
 {
 
-std::string MakeScratchFolder()
-{
-	char temp[MAX_PATH];
-	DWORD n = ::GetTempPathA(MAX_PATH, temp);
-	EXPECT_GT(n, 0u);
-	std::string base = std::string(temp) + "filechecks-" + std::to_string(::GetCurrentProcessId());
-	EXPECT_TRUE(::CreateDirectoryA(base.c_str(), NULL) || ::GetLastError() == ERROR_ALREADY_EXISTS);
-	return base;
-}
-
 void WriteFile(const std::string& path)
 {
 	HANDLE h = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
@@ -71,7 +63,9 @@ class LocalExistenceTest : public ::testing::Test
 protected:
 	static void SetUpTestSuite()
 	{
-		s_base = MakeScratchFolder();
+		s_folder = new testsupport::ScratchFolder("filechecks-");
+		EXPECT_TRUE(s_folder->Valid());
+		s_base = s_folder->Path();
 		WriteFile(s_base + "\\plain.txt");
 		WriteFile(s_base + "\\with spaces.sav");
 		::CreateDirectoryA((s_base + "\\folder").c_str(), NULL);
@@ -80,12 +74,8 @@ protected:
 	}
 	static void TearDownTestSuite()
 	{
-		::DeleteFileA((s_base + "\\folder with spaces\\inner file.dat").c_str());
-		::RemoveDirectoryA((s_base + "\\folder with spaces").c_str());
-		::RemoveDirectoryA((s_base + "\\folder").c_str());
-		::DeleteFileA((s_base + "\\with spaces.sav").c_str());
-		::DeleteFileA((s_base + "\\plain.txt").c_str());
-		::RemoveDirectoryA(s_base.c_str());
+		delete s_folder;  // everything the suite made goes with it
+		s_folder = NULL;
 	}
 
 	static BOOL Check(const std::string& relative)
@@ -93,9 +83,11 @@ protected:
 		return CheckLocalFileExistence(CString((s_base + relative).c_str()));
 	}
 
+	static testsupport::ScratchFolder* s_folder;
 	static std::string s_base;
 };
 
+testsupport::ScratchFolder* LocalExistenceTest::s_folder = NULL;
 std::string LocalExistenceTest::s_base;
 
 TEST_F(LocalExistenceTest, FindsFilesAndFolders)

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "ScratchFolder.h"
+
 namespace frametest {
 
 // The Tessarine.dll this program was linked with.
@@ -30,44 +32,6 @@ inline std::string ModulePath(HMODULE hModule)
     DWORD n = GetModuleFileNameA(hModule, path, MAX_PATH);
     return std::string(path, n);
 }
-
-// A fresh, empty folder under %TEMP% that removes itself (files first, one
-// level deep) when it goes.
-class TempFolder
-{
-public:
-    explicit TempFolder(const char* pszPrefix)
-    {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        char name[64];
-        wsprintfA(name, "%s%lu_%lu", pszPrefix, GetCurrentProcessId(), GetTickCount());
-        m_path = std::string(temp) + name;
-        CreateDirectoryA(m_path.c_str(), NULL);
-    }
-    ~TempFolder()
-    {
-        WIN32_FIND_DATAA fd;
-        HANDLE hFind = FindFirstFileA((m_path + "\\*").c_str(), &fd);
-        if (hFind != INVALID_HANDLE_VALUE)
-        {
-            do
-            {
-                if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
-                    DeleteFileA((m_path + "\\" + fd.cFileName).c_str());
-            } while (FindNextFileA(hFind, &fd));
-            FindClose(hFind);
-        }
-        RemoveDirectoryA(m_path.c_str());
-    }
-    const std::string& Path() const { return m_path; }
-    std::string File(const char* pszName) const { return m_path + "\\" + pszName; }
-
-private:
-    TempFolder(const TempFolder&);
-    TempFolder& operator=(const TempFolder&);
-    std::string m_path;
-};
 
 } // namespace frametest
 

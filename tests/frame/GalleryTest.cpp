@@ -165,7 +165,7 @@ class GalleryTest : public ::testing::Test
 protected:
     static void SetUpTestSuite()
     {
-        s_folder = new frametest::TempFolder("frame_gallery_");
+        s_folder = new testsupport::ScratchFolder("frame_gallery_");
         s_out = s_folder->Path() + "\\pictures";
         std::string exe = frametest::ProgramFolder() + "gallery.exe";
         s_found = GetFileAttributesA(exe.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -175,11 +175,7 @@ protected:
     }
     static void TearDownTestSuite()
     {
-        std::vector<std::string> files = PngFiles(s_out);
-        for (size_t i = 0; i < files.size(); ++i)
-            DeleteFileA((s_out + "\\" + files[i]).c_str());
-        RemoveDirectoryA(s_out.c_str());
-        delete s_folder;
+        delete s_folder;  // the pictures go with it
         s_folder = NULL;
     }
     void SetUp() override
@@ -195,7 +191,7 @@ protected:
     }
     static std::string PicturePath(const char* name) { return s_out + "\\" + name; }
 
-    static frametest::TempFolder* s_folder;
+    static testsupport::ScratchFolder* s_folder;
     static std::string s_out;
     static std::string s_output;
     static DWORD s_exitCode;
@@ -204,7 +200,7 @@ protected:
     HRESULT m_hrCom = E_FAIL;
 };
 
-frametest::TempFolder* GalleryTest::s_folder = NULL;
+testsupport::ScratchFolder* GalleryTest::s_folder = NULL;
 std::string GalleryTest::s_out;
 std::string GalleryTest::s_output;
 DWORD GalleryTest::s_exitCode = 1;

@@ -33,7 +33,7 @@ protected:
         AfxLiteFailNextExtensionInit(FALSE);
     }
 
-    frametest::TempFolder m_folder;
+    testsupport::ScratchFolder m_folder;
     std::string m_copy;
 };
 
