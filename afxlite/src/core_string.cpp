@@ -27,6 +27,9 @@ CNilStringData g_nilData = { { -1, 0, 0 }, '\0' };
 inline CStringData* NilData() { return &g_nilData.header; }
 inline LPTSTR NilChars() { return g_nilData.header.data(); }
 
+// A buffer locked by LockBuffer or GetBuffer (not the shared empty one).
+inline bool IsLocked(const CStringData* pData) { return pData->nRefs < 0 && pData != NilData(); }
+
 // The length of a string that the caller gave as a bound: negative counts
 // are empty.
 inline int ClampCount(int n) { return n < 0 ? 0 : n; }
@@ -247,7 +250,7 @@ void CString::AssignCopy(int nSrcLen, LPCTSTR lpszSrcData)
     if (nSrcLen <= 0 || lpszSrcData == NULL)
     {
         // Keep a locked buffer; otherwise become the shared empty string.
-        if (GetData()->nRefs < 0 && GetData() != NilData())
+        if (IsLocked(GetData()))
         {
             GetData()->nDataLength = 0;
             m_pchData[0] = '\0';
@@ -258,16 +261,10 @@ void CString::AssignCopy(int nSrcLen, LPCTSTR lpszSrcData)
         }
         return;
     }
-    if (GetData()->nRefs < 0 && GetData() != NilData() && nSrcLen <= GetData()->nAllocLength)
+    if ((GetData()->nRefs == 1 || IsLocked(GetData())) && nSrcLen <= GetData()->nAllocLength)
     {
-        // A locked buffer with room is written in place (the source may overlap).
-        memmove(m_pchData, lpszSrcData, nSrcLen * sizeof(TCHAR));
-        GetData()->nDataLength = nSrcLen;
-        m_pchData[nSrcLen] = '\0';
-        return;
-    }
-    if (GetData()->nRefs == 1 && nSrcLen <= GetData()->nAllocLength)
-    {
+        // Our own buffer (held alone, or locked) with room is written in
+        // place; the source may overlap it.
         memmove(m_pchData, lpszSrcData, nSrcLen * sizeof(TCHAR));
         GetData()->nDataLength = nSrcLen;
         m_pchData[nSrcLen] = '\0';
@@ -285,8 +282,7 @@ const CString& CString::operator=(const CString& stringSrc)
 {
     if (m_pchData != stringSrc.m_pchData)
     {
-        if ((GetData()->nRefs < 0 && GetData() != NilData()) ||
-            stringSrc.GetData()->nRefs < 0)
+        if (IsLocked(GetData()) || stringSrc.GetData()->nRefs < 0)
         {
             // A locked buffer is never shared: copy the characters.
             AssignCopy(stringSrc.GetData()->nDataLength, stringSrc.m_pchData);
@@ -307,7 +303,7 @@ const CString& CString::operator=(CString&& stringSrc) noexcept
 {
     if (this == &stringSrc)
         return *this;
-    if ((GetData()->nRefs < 0 && GetData() != NilData()) || stringSrc.GetData()->nRefs < 0)
+    if (IsLocked(GetData()) || stringSrc.GetData()->nRefs < 0)
     {
         AssignCopy(stringSrc.GetData()->nDataLength, stringSrc.m_pchData);
         return *this;
