@@ -6,22 +6,7 @@
 
 namespace {
 
-struct CImageListHandleTraits
-{
-    typedef CImageList Object;
-    typedef HIMAGELIST Handle;
-    static CImageList* NewTemp(HIMAGELIST h)
-    {
-        CImageList* pList = new CImageList;
-        pList->m_hImageList = h;
-        return pList;
-    }
-    static void DeleteTemp(CImageList* p)
-    {
-        p->m_hImageList = NULL;     // a temporary never destroys the list it wraps
-        delete p;
-    }
-};
+typedef CMemberHandleTraits<CImageList, HIMAGELIST, &CImageList::m_hImageList> CImageListHandleTraits;
 
 CHandleMap<CImageListHandleTraits>* ImageListMap()
 {

@@ -173,6 +173,28 @@ private:
     Map m_temporary;
 };
 
+// Traits of a wrapper whose only state is one handle member (CMenu,
+// CImageList): a temporary is a default-constructed wrapper holding the
+// handle, and it lets go of the handle before it is deleted, so it never
+// destroys what it wraps.
+template <class T, class H, H T::*pHandle>
+struct CMemberHandleTraits
+{
+    typedef T Object;
+    typedef H Handle;
+    static T* NewTemp(H h)
+    {
+        T* p = new T;
+        p->*pHandle = h;
+        return p;
+    }
+    static void DeleteTemp(T* p)
+    {
+        p->*pHandle = NULL;
+        delete p;
+    }
+};
+
 template <class Traits>
 inline CHandleMap<Traits>* AfxGetHandleMap()
 {

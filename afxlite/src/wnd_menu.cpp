@@ -6,22 +6,7 @@
 
 namespace {
 
-struct CMenuHandleTraits
-{
-    typedef CMenu Object;
-    typedef HMENU Handle;
-    static CMenu* NewTemp(HMENU h)
-    {
-        CMenu* pMenu = new CMenu;
-        pMenu->m_hMenu = h;
-        return pMenu;
-    }
-    static void DeleteTemp(CMenu* p)
-    {
-        p->m_hMenu = NULL;  // a temporary never destroys the menu it wraps
-        delete p;
-    }
-};
+typedef CMemberHandleTraits<CMenu, HMENU, &CMenu::m_hMenu> CMenuHandleTraits;
 
 CHandleMap<CMenuHandleTraits>* MenuMap()
 {
