@@ -823,6 +823,10 @@ public:
 };
 AFXLITE_API void AFXAPI AfxThrowUserException();
 
+// Binds a dialog item to a control object on the first exchange into the
+// dialog (UpdateData(FALSE), which CDialog::OnInitDialog runs).
+AFXLITE_API void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
+
 /////////////////////////////////////////////////////////////////////////////
 // CDialog
 

@@ -146,6 +146,19 @@ HWND CDataExchange::PrepareEditCtrl(int nIDC)
     return hWndCtrl;
 }
 
+void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
+{
+    if (rControl.m_hWnd != NULL)
+        return;     // bound by an earlier exchange
+    ASSERT(!pDX->m_bSaveAndValidate);
+    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    if (!rControl.SubclassWindow(hWndCtrl))
+    {
+        TRACE1("Error: DDX_Control could not subclass the control with ID 0x%04X\n", nIDC);
+        AfxThrowNotSupportedException();
+    }
+}
+
 void CDataExchange::Fail()
 {
     if (!m_bSaveAndValidate)
@@ -421,6 +434,13 @@ void CDialog::EndDialog(int nResult)
 
 BOOL CDialog::OnInitDialog()
 {
+    // transfer data into the dialog from member variables
+    if (!UpdateData(FALSE))
+    {
+        TRACE0("Warning: UpdateData failed during dialog init.\n");
+        EndDialog(-1);
+        return FALSE;
+    }
     // set focus to the first control unless the handler did
     return TRUE;
 }

@@ -137,6 +137,7 @@ TEST_F(Dialogs, ModalFromMemoryTemplateEndsWithTheResultOfAPostedMessage)
 
     EXPECT_EQ(1234, dialog.DoModal());
     static const char* const expected[] = {
+        "DoDataExchange save 0",
         "OnInitDialog attached 1 custom item WndTestPlainItem",
         "OnEndWith 1234",
         NULL };
@@ -180,6 +181,7 @@ TEST_F(Dialogs, OkValidatesFirstAndAFailedValidationKeepsTheDialogOpen)
 
     EXPECT_EQ(IDOK, nResult);
     static const char* const expected[] = {
+        "DoDataExchange save 0",
         "OnInitDialog attached 1 custom item WndTestPlainItem",
         "OnOK",
         "DoDataExchange save 1",
@@ -228,6 +230,7 @@ TEST_F(Dialogs, EscapeInTheModalLoopCancels)
     ::UnhookWindowsHookEx(hHook);
     EXPECT_EQ(IDCANCEL, nResult);
     static const char* const expected[] = {
+        "DoDataExchange save 0",
         "OnInitDialog attached 1 custom item WndTestPlainItem",
         "OnCancel",
         NULL };
@@ -249,6 +252,7 @@ TEST_F(Dialogs, ModelessFromMemoryTemplateLivesUntilDestroyed)
     CProbeDialog dialog;
     ASSERT_TRUE(dialog.CreateIndirect(dlg.Template(), CWnd::FromHandle(Host())));
     static const char* const expected[] = {
+        "DoDataExchange save 0",
         "OnInitDialog attached 1 custom item WndTestPlainItem",
         NULL };
     EXPECT_CALLS(expected, "modeless dialog");
@@ -303,6 +307,48 @@ TEST_F(Dialogs, UpdateDataReportsValidationAndLocksOutNotifications)
         "DoDataExchange save 0", "DoDataExchange save 1", "DoDataExchange save 1", NULL };
     EXPECT_CALLS(expected, "UpdateData");
     dialog.DestroyWindow();
+}
+
+// A dialog binding its edit field through DDX_Control, as hosts bind
+// controls; nIDC names the item to bind.
+class CBindingDialog : public CDialog
+{
+public:
+    explicit CBindingDialog(int nIDC) : m_nIDC(nIDC) { }
+    CEdit m_edit;
+    int m_nIDC;
+protected:
+    virtual void DoDataExchange(CDataExchange* pDX)
+    {
+        CDialog::DoDataExchange(pDX);
+        DDX_Control(pDX, m_nIDC, m_edit);
+    }
+};
+
+TEST_F(Dialogs, DdxControlBindsTheItemOnceWhenTheDialogStarts)
+{
+    DialogTemplateBuilder dlg = MakeTemplate(WS_VISIBLE);
+    CBindingDialog dialog(IDC_EDIT);
+    ASSERT_TRUE(dialog.CreateIndirect(dlg.Template(), CWnd::FromHandle(Host())));
+    HWND hEdit = ::GetDlgItem(dialog.m_hWnd, IDC_EDIT);
+    EXPECT_EQ(hEdit, dialog.m_edit.m_hWnd);
+    EXPECT_EQ(&dialog.m_edit, CWnd::FromHandlePermanent(hEdit));
+    WNDPROC pfnBound = (WNDPROC)::GetWindowLongPtrA(hEdit, GWLP_WNDPROC);
+    EXPECT_TRUE(dialog.UpdateData(FALSE)) << "a bound control is left as it is";
+    EXPECT_TRUE(dialog.UpdateData(TRUE));
+    EXPECT_EQ(pfnBound, (WNDPROC)::GetWindowLongPtrA(hEdit, GWLP_WNDPROC));
+    dialog.DestroyWindow();
+    EXPECT_EQ((HWND)NULL, dialog.m_edit.m_hWnd);
+}
+
+TEST_F(Dialogs, DdxControlOfAMissingItemEndsTheModalDialogWithMinusOne)
+{
+    DialogTemplateBuilder dlg = MakeTemplate();
+    CBindingDialog dialog(999);
+    ASSERT_TRUE(dialog.InitModalIndirect(dlg.Template(), CWnd::FromHandle(Host())));
+    EXPECT_EQ(-1, dialog.DoModal());
+    EXPECT_EQ((HWND)NULL, dialog.m_edit.m_hWnd);
+    EXPECT_TRUE(::IsWindowEnabled(Host()));
 }
 
 } // namespace
