@@ -362,7 +362,6 @@ TEST_F(SupportWindow, InjectedMouseInputArrivesAtTheClientPoint)
     };
     EXPECT_SEQUENCE("stripes", clickSeq, "click");
 
-    ::Sleep(::GetDoubleClickTime() + 50);  // the next press starts afresh
     LeftDoubleClick(hwnd, 20, 10);
     static const MsgEntry doubleSeq[] = {
         { WM_LBUTTONDOWN, posted | lparam, 0, MAKELPARAM(20, 10) },

@@ -3,6 +3,7 @@
 // window, and under load from several threads at once.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 #include <set>
 #include <sstream>
@@ -66,6 +67,21 @@ bool RunWorkers(const std::vector<std::function<void()>>& jobs, DWORD timeoutMs,
     for (HANDLE h : threads)
         ::CloseHandle(h);
     return bDone;
+}
+
+// For worker threads, which have no messages to pump: true once pred
+// holds; false if it still does not after timeoutMs, which only catches a
+// thread that stopped answering.
+bool WaitFor(const std::function<bool()>& pred, DWORD timeoutMs)
+{
+    const DWORD start = ::GetTickCount();
+    while (!pred())
+    {
+        if (::GetTickCount() - start > timeoutMs)
+            return pred();
+        ::Sleep(1);
+    }
+    return true;
 }
 
 bool RunOnWorker(const std::function<void()>& job)
@@ -321,9 +337,15 @@ TEST_F(BigListFixture, CallsAfterTheWindowIsGoneFailWithoutLeaks)
 TEST_F(BigListFixture, StressFromSeveralThreadsAccountsForEveryItem)
 {
     CreateList();
+    // Bounded work: a fixed number of calls per thread. At every
+    // checkpoint a worker asks the window's thread for a sort and waits
+    // until it is done, so sorts interleave with the other workers' calls
+    // however fast or slow the machine is.
     const int kThreads = 4;
-    const DWORD kRunMs = 1500;
+    const long kCallsPerThread = 400;
+    const long kCheckpointEvery = 100;
     const long kKeysPerThread = 1000000;
+    std::atomic<long> sortsWanted(0), sortsDone(0);
 
     struct WorkerState
     {
@@ -336,7 +358,8 @@ TEST_F(BigListFixture, StressFromSeveralThreadsAccountsForEveryItem)
     std::vector<std::function<void()>> jobs;
     for (int w = 0; w < kThreads; ++w)
     {
-        jobs.push_back([this, w, &states, kRunMs, kKeysPerThread]() {
+        jobs.push_back([this, w, &states, &sortsWanted, &sortsDone, kCallsPerThread, kCheckpointEvery,
+                        kKeysPerThread]() {
             WorkerState& s = states[w];
             const DWORD t = ::GetCurrentThreadId();
             unsigned int seed = 977u * (w + 1);
@@ -345,14 +368,16 @@ TEST_F(BigListFixture, StressFromSeveralThreadsAccountsForEveryItem)
                 return seed >> 8;
             };
             long nNextKey = w * kKeysPerThread;
-            const DWORD start = ::GetTickCount();
-            while (::GetTickCount() - start < kRunMs)
+            while (s.calls < kCallsPerThread)
             {
                 ++s.calls;
-                // Now and then all callers pause at once, and the window's
-                // thread gets to its own work between their calls.
-                if (s.calls % 32 == 0)
-                    ::Sleep(10);
+                if (s.calls % kCheckpointEvery == 0)
+                {
+                    const long nTicket = ++sortsWanted;
+                    // the deadline only catches a window thread that stopped pumping
+                    if (!WaitFor([&]() { return sortsDone.load() >= nTicket; }, 60000))
+                        ++s.faults;
+                }
                 const unsigned int op = next() % 100;
                 if (op < 35 || s.live.empty())
                 {
@@ -406,18 +431,17 @@ TEST_F(BigListFixture, StressFromSeveralThreadsAccountsForEveryItem)
     }
 
     int nSorts = 0;
-    DWORD lastSort = ::GetTickCount();
-    const bool bDone = RunWorkers(jobs, 60000, [&]() {
-        if (::GetTickCount() - lastSort < 50)
-            return;
-        lastSort = ::GetTickCount();
-        List().OnSortItems(nSorts++ % 2);
-        List().SetItemCountEx(List().GetItemCount(), LVSICF_NOINVALIDATEALL);
-        List().Invalidate();
+    const bool bDone = RunWorkers(jobs, 120000, [&]() {
+        while (sortsDone.load() < sortsWanted.load())
+        {
+            List().OnSortItems(nSorts++ % 2);
+            List().SetItemCountEx(List().GetItemCount(), LVSICF_NOINVALIDATEALL);
+            List().Invalidate();
+            ++sortsDone;
+        }
     });
     ASSERT_TRUE(bDone) << "the workers did not finish: deadlock";
-    printf("stress: %d sorts on the window's thread\n", nSorts);
-    EXPECT_GE(nSorts, 2);
+    EXPECT_EQ(kThreads * (kCallsPerThread / kCheckpointEvery), nSorts);
 
     std::set<long> expected;
     long nCalls = 0;
@@ -427,7 +451,7 @@ TEST_F(BigListFixture, StressFromSeveralThreadsAccountsForEveryItem)
         expected.insert(s.live.begin(), s.live.end());
         nCalls += s.calls;
     }
-    EXPECT_GT(nCalls, 1000);
+    EXPECT_EQ(kThreads * kCallsPerThread, nCalls);
     printf("stress: %ld carried calls from %d threads, %d items left\n", nCalls, kThreads, List().GetItemCount());
     ASSERT_EQ(static_cast<int>(expected.size()), List().GetItemCount());
     std::set<long> seen;

@@ -7,7 +7,29 @@ namespace testsupport {
 
 namespace {
 
-void SendMouse(DWORD flags, LONG dx = 0, LONG dy = 0)
+// Every event carries its own time stamp from one clock that never runs
+// backwards. A press that starts a new click is stamped more than the
+// double-click time after the previous press, so whether two presses make
+// a double click never depends on how fast the machine ran between them.
+DWORD g_lastStamp = 0;
+
+DWORD NextStamp(bool bNewClick = false)
+{
+    DWORD stamp = ::GetTickCount();
+    if (g_lastStamp != 0 && (LONG)(stamp - g_lastStamp) <= 0)
+        stamp = g_lastStamp + 1;
+    if (bNewClick && g_lastStamp != 0)
+    {
+        const DWORD fresh = g_lastStamp + ::GetDoubleClickTime() + 1;
+        if ((LONG)(fresh - stamp) > 0)
+            stamp = fresh;
+    }
+    return g_lastStamp = stamp;
+}
+
+const DWORD kPresses = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_MIDDLEDOWN;
+
+void SendMouse(DWORD flags, LONG dx = 0, LONG dy = 0, bool bSecondOfDouble = false)
 {
     INPUT input;
     memset(&input, 0, sizeof(input));
@@ -15,6 +37,7 @@ void SendMouse(DWORD flags, LONG dx = 0, LONG dy = 0)
     input.mi.dx = dx;
     input.mi.dy = dy;
     input.mi.dwFlags = flags;
+    input.mi.time = NextStamp((flags & kPresses) != 0 && !bSecondOfDouble);
     ::SendInput(1, &input, sizeof(INPUT));
 }
 
@@ -26,6 +49,7 @@ void SendKey(WORD vk, DWORD flags)
     input.ki.wVk = vk;
     input.ki.wScan = (WORD)::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC);
     input.ki.dwFlags = flags;
+    input.ki.time = NextStamp();
     ::SendInput(1, &input, sizeof(INPUT));
 }
 
@@ -52,8 +76,18 @@ LONG AbsoluteMouseCoordinate(int pixel, int screenSize)
 
 void PumpInput()
 {
-    // Input arrives through the server; give it a moment, then drain.
-    PumpFor(20);
+    // SendInput queues the events for the thread that owns the window under
+    // the cursor (or the capture, or the focus) before it returns. Pump
+    // until none of them is left, then once more for what handling them
+    // posted. The deadline only catches a queue that never empties.
+    const DWORD start = ::GetTickCount();
+    Pump();
+    while ((HIWORD(::GetQueueStatus(QS_INPUT)) & QS_INPUT) != 0 && ::GetTickCount() - start < 30000)
+    {
+        ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
+        Pump();
+    }
+    Pump();
 }
 
 bool MouseMoveTo(HWND hwnd, int x, int y)
@@ -94,7 +128,7 @@ void LeftDoubleClick(HWND hwnd, int x, int y)
     SendMoveTo(hwnd, x, y);
     SendMouse(MOUSEEVENTF_LEFTDOWN);
     SendMouse(MOUSEEVENTF_LEFTUP);
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, 0, 0, true);
     SendMouse(MOUSEEVENTF_LEFTUP);
     PumpInput();
 }

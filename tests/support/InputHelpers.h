@@ -1,10 +1,12 @@
 // InputHelpers.h - real mouse and keyboard input through SendInput.
 //
 // Points are client coordinates of the window given.  Each call pumps the
-// calling thread's queue afterwards (with a short bounded wait, since the
-// input reaches the queue asynchronously), so the messages have been
-// handled when it returns.  The window must be visible and on top for the
-// input to reach it; TestHostWindow takes care of that.
+// calling thread's queue afterwards until the injected events are handled,
+// so their messages have arrived when it returns.  Every press starts a new
+// click: only LeftDoubleClick makes a double click, however little time
+// passes between calls (the events carry their own time stamps).  The
+// window must be visible and on top for the input to reach it;
+// TestHostWindow takes care of that.
 
 #ifndef TESTSUPPORT_INPUTHELPERS_H
 #define TESTSUPPORT_INPUTHELPERS_H
@@ -33,7 +35,7 @@ void KeyPress(WORD vk);
 void KeyDown(WORD vk);
 void KeyUp(WORD vk);
 
-// Pumps long enough for injected input to be delivered.
+// Pumps until the input injected so far has been handled.
 void PumpInput();
 
 } // namespace testsupport

@@ -45,6 +45,11 @@ void TestHostWindow::Reset()
     if (host == NULL)
         return;
     ::EnumChildWindows(host, DestroyChild, (LPARAM)host);
+    // Back in front of any window an earlier test left on the desktop, so
+    // that painting and input reach the controls on the host.
+    if (::IsIconic(host))
+        ::ShowWindow(host, SW_RESTORE);
+    ::SetWindowPos(host, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     ::SetForegroundWindow(host);
     ::SetFocus(host);
     ::ReleaseCapture();
@@ -61,6 +66,33 @@ void TestHostWindow::Destroy()
     g_host = NULL;
     Pump();
     Recorder().Flush();
+}
+
+std::string CoveredBy(HWND hwnd)
+{
+    if (!::IsWindow(hwnd))
+        return "no such window";
+    if (!::IsWindowVisible(hwnd))
+        return "the window (or a parent) is hidden";
+    RECT rc;
+    ::GetClientRect(hwnd, &rc);
+    POINT pt = { (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2 };
+    ::ClientToScreen(hwnd, &pt);
+    HWND hFound = ::WindowFromPoint(pt);
+    if (hFound == hwnd || (hFound != NULL && ::IsChild(hwnd, hFound)))
+        return "";
+    char szClass[64] = "", szText[64] = "";
+    DWORD pid = 0;
+    if (hFound != NULL)
+    {
+        ::GetClassNameA(hFound, szClass, sizeof(szClass));
+        ::GetWindowTextA(hFound, szText, sizeof(szText));
+        ::GetWindowThreadProcessId(hFound, &pid);
+    }
+    char out[256];
+    wsprintfA(out, "window %p class \"%s\" text \"%s\" of process %lu (this is %lu)", (void*)hFound, szClass,
+              szText, (unsigned long)pid, (unsigned long)::GetCurrentProcessId());
+    return out;
 }
 
 /////////////////////////////////////////////////////////////////////////////

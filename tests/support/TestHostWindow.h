@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "DialogTemplateBuilder.h"
 
 namespace testsupport {
@@ -34,6 +36,11 @@ public:
     // Destroys the host (the next Get() makes a new one).
     static void Destroy();
 };
+
+// "" when hwnd is visible and the window at the centre of its client area
+// is hwnd itself (or one of its children); otherwise what is there instead,
+// so that a test that paints or clicks can say why nothing reached it.
+std::string CoveredBy(HWND hwnd);
 
 class HostDialog
 {
