@@ -86,7 +86,7 @@ struct LayoutRow
     const char* name;
     const char* text;
     DWORD alignBits;
-    int images;                 // 0, 1 or 2 (image 1: the disabled one)
+    int images;                 // 1 or 2 (image 1: the disabled one); 0: none, -1: an empty list
     int align;                  // ButtonImageAlign
     BOOL pressed, disabled;
 };
@@ -107,6 +107,8 @@ const LayoutRow kLayouts[] = {
     { "ImagePressed",        "Run", 0,        2, BIA_Left,   1, 0 },
     { "ImageDisabled",       "Run", 0,        2, BIA_Left,   0, 1 },
     { "SingleImageDisabled", "Run", BS_LEFT,  1, BIA_Left,   0, 1 },
+    { "ImagesRemovedRight",  "Run", BS_RIGHT, 0, BIA_Right,  0, 0 },
+    { "EmptyImageList",      "Run", BS_LEFT, -1, BIA_Left,   0, 0 },
 };
 
 class HotButtonLayout : public HotButtonTest, public ::testing::WithParamInterface<LayoutRow> {};
@@ -116,22 +118,27 @@ TEST_P(HotButtonLayout, CaptionAndImage)
     const LayoutRow& row = GetParam();
     const COLORREF kColours[] = { RGB(255, 0, 0), RGB(0, 0, 255) };
     Make(BS_PUSHBUTTON | row.alignBits | (row.disabled ? WS_DISABLED : 0), row.text, 120, 30);
-    if (row.images > 0)
+    if (row.images != 0)
     {
         CImageList images;
-        images.Attach(MakeImages(kColours, row.images));
+        images.Attach(MakeImages(kColours, std::max(row.images, 0)));
         m_btn.SetButtonImages(&images, (ButtonImageAlign)row.align);
     }   // the caller's list goes; the button keeps its copy
+    else
+    {
+        m_btn.SetButtonImages(NULL, (ButtonImageAlign)row.align);
+    }
     m_btn.SetState(row.pressed, row.pressed);
     Paint();
     ClientPixels px(Btn());
 
     CRect client(0, 0, 118, 28), tr = client;
     tr.DeflateRect(2, 0);
-    if (row.images > 0 && row.align == BIA_Left)
-        tr.left += 20;
-    else if (row.images > 0 && row.align == BIA_Right)
-        tr.right -= 20;
+    const int imageSpace = (row.images > 0 ? 16 : 0) + 4;
+    if (row.images != 0 && row.align == BIA_Left)
+        tr.left += imageSpace;
+    else if (row.images != 0 && row.align == BIA_Right)
+        tr.right -= imageSpace;
     if (row.pressed)
         tr.OffsetRect(1, 1);
 
