@@ -455,12 +455,18 @@ void CHotButton::OnLButtonDown(UINT /*nFlags*/, CPoint /*point*/)
     RepaintFully();
 }
 
+// The released look is shown before the parent hears of the click. The
+// standard procedure draws its own push-button face straight onto the
+// window when it lets the button go, so the button is painted once more
+// after it.
 void CHotButton::OnLButtonUp(UINT /*nFlags*/, CPoint /*point*/)
 {
     m_bHot = 0;
     m_bPressed = 0;
     RepaintFully();
     Default();
+    if (::IsWindow(m_hWnd))
+        RepaintFully();
     ReleaseHotCapture();
 }
 
