@@ -65,7 +65,7 @@ CString& ToolTipText()
 // Fills rect with the checkerboard: face colour on the 1 bits, highlight on
 // the 0 bits, the first pixel of the DC's origin in face colour. Without the
 // pattern (its bitmap cannot be made) the rectangle gets plain face colour.
-void DrawDitherFill(CDC* pDC, const CRect& rect)
+static void DrawDitherFill(CDC* pDC, const CRect& rect)
 {
     static const WORD kRows[8] = { 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55 };
     CBitmap& bitmap = DitherBitmap();
