@@ -223,6 +223,10 @@ TEST_F(HotButtonTest, ImagesAreCopiedAndRemoved)
     EXPECT_EQ((HIMAGELIST)NULL, m_btn.GetImageList());
     EXPECT_EQ(BIA_Right, m_btn.Align());
     EXPECT_EQ(2, images.GetImageCount()) << "the caller's list is untouched";
+    CImageList none;                  // an image-list object that holds no list
+    m_btn.SetButtonImages(&none, BIA_Left);
+    EXPECT_FALSE(m_btn.HasButtonImage());
+    EXPECT_EQ(BIA_Left, m_btn.Align());
 }
 
 struct TipRow
