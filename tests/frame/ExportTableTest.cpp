@@ -115,6 +115,17 @@ void PrintTo(const FixedExport& row, std::ostream* os)
     *os << "ordinal " << row.ordinal << " (" << (row.function ? row.function : row.recordClass) << ")";
 }
 
+// Classes whose record is built: at their ordinal it must be there.
+const char* const kBuiltRecords[] = { "CSubclassWnd", "CHotButton" };
+
+bool IsBuiltRecord(const char* recordClass)
+{
+    for (const char* built : kBuiltRecords)
+        if (strcmp(built, recordClass) == 0)
+            return true;
+    return false;
+}
+
 bool IsFixedOrdinal(WORD ordinal)
 {
     for (size_t i = 0; i < sizeof(kFixedExports) / sizeof(kFixedExports[0]); ++i)
@@ -220,6 +231,8 @@ TEST_P(FixedOrdinalTest, HoldsItsExportOrIsFree)
     // A run-time class record, exported by ordinal only.
     if (atOrdinal == NULL)
     {
+        ASSERT_FALSE(IsBuiltRecord(row.recordClass))
+            << row.recordClass << " is not exported at " << row.ordinal;
         EXPECT_FALSE(ClassHasExports(m_table, row.recordClass))
             << row.recordClass << " exports members but not its class record at " << row.ordinal;
         GTEST_SKIP() << row.recordClass << " is not built yet";
