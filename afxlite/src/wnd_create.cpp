@@ -76,9 +76,8 @@ HWND CWnd::Detach()
     HWND hWnd = m_hWnd;
     if (hWnd != NULL)
     {
-        CWndHandleMap* pMap = AfxGetWndMap();
-        if (pMap->LookupPermanent(hWnd) == this || pMap->LookupTemporary(hWnd) == this)
-            pMap->RemoveHandle(hWnd);
+        // out of the map of the thread that attached it, wherever this runs
+        CHandleMapBase::RemovePermanentObject(this);
         m_hWnd = NULL;
     }
     return hWnd;
@@ -161,8 +160,29 @@ LRESULT CALLBACK _AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
         CWnd* pWndInit = pThreadState->m_pWndInit;
         if (!IsSystemHelperWindow(hWnd) && pWndInit->Attach(hWnd))
         {
-            // allow other subclassing to occur first
-            pWndInit->PreSubclassWindow();
+            // allow other subclassing to occur first; an exception must not
+            // unwind into the system's creation: the creation fails instead
+            // and the object is left as for any failed creation
+            BOOL bThrown = FALSE;
+            try
+            {
+                pWndInit->PreSubclassWindow();
+            }
+            catch (CException* e)
+            {
+                e->Delete();
+                bThrown = TRUE;
+            }
+            catch (...)
+            {
+                bThrown = TRUE;
+            }
+            if (bThrown)
+            {
+                TRACE0("Warning: exception in PreSubclassWindow; the window is not created\n");
+                pWndInit->Detach();
+                return 1;   // m_pWndInit stays: the creator sees the hook was not taken
+            }
 
             // subclass the window with the framework's procedure
             WNDPROC* pOldWndProc = pWndInit->GetSuperWndProcAddr();
@@ -319,9 +339,14 @@ BOOL CWnd::DestroyWindow()
     BOOL bTemporary = !bAttached && pMap->LookupTemporary(hWnd) == this;
     BOOL bResult = ::DestroyWindow(hWnd);
     // An attached object was detached by OnNcDestroy (and may be gone by
-    // now); a temporary is cleaned with its map; anything else lets go here.
-    if (!bAttached && !bTemporary)
+    // now); anything else lets go here.  A temporary stays valid until the
+    // temporaries go, but no longer stands for the handle value.
+    if (!bAttached && (!bTemporary || bResult))
+    {
+        if (bTemporary)
+            pMap->RetireTemporary(hWnd);
         m_hWnd = NULL;
+    }
     return bResult;
 }
 
@@ -770,36 +795,6 @@ void CWnd::WinHelp(DWORD_PTR dwData, UINT nCmd)
 /////////////////////////////////////////////////////////////////////////////
 // Modal loops
 
-BOOL AfxLiteIsIdleMessage(MSG* pMsg)
-{
-    static thread_local POINT s_ptLast = { -1, -1 };
-    static thread_local UINT s_nMsgLast = 0;
-
-    // mouse moves to where the mouse already was do not end idle time
-    if (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_NCMOUSEMOVE)
-    {
-        if (pMsg->message == s_nMsgLast && pMsg->pt.x == s_ptLast.x && pMsg->pt.y == s_ptLast.y)
-            return FALSE;
-        s_ptLast = pMsg->pt;
-        s_nMsgLast = pMsg->message;
-        return TRUE;
-    }
-    // WM_PAINT and the system timer (caret blink) do not either
-    return pMsg->message != WM_PAINT && pMsg->message != 0x0118;
-}
-
-BOOL AfxLitePumpMessage(MSG* pMsg)
-{
-    if (!::GetMessage(pMsg, NULL, 0, 0))
-        return FALSE;
-    if (pMsg->message != WM_KICKIDLE && !CWnd::WalkPreTranslateTree(NULL, pMsg))
-    {
-        ::TranslateMessage(pMsg);
-        ::DispatchMessage(pMsg);
-    }
-    return TRUE;
-}
-
 BOOL CWnd::ContinueModal()
 {
     return (m_nFlags & WF_CONTINUEMODAL) != 0;
@@ -835,12 +830,20 @@ int CWnd::RunModalLoop(DWORD dwFlags)
     CWinThread* pThread = AfxGetThread();
     MSG* pMsg = pThread != NULL ? &pThread->m_msgCur : &AfxGetThreadState()->m_msgCur;
 
+    // Temporaries the loop's messages make go at each of its idle times;
+    // those of its caller stay.
+    CAfxLiteFrameworkLoop loop;
+    const unsigned long nTempMark = AfxLiteTempMark();
+
     // acquire and dispatch messages until the modal state is done
     for (;;)
     {
         // phase 1: check to see if we can do idle work
         while (bIdle && ContinueModal() && !::PeekMessage(pMsg, NULL, 0, 0, PM_NOREMOVE))
         {
+            if (lIdleCount == 0)
+                AfxLiteDeleteTempsSince(nTempMark);
+
             // show the dialog when the message queue goes idle
             if (bShowIdle)
             {
@@ -866,7 +869,7 @@ int CWnd::RunModalLoop(DWORD dwFlags)
         do
         {
             // pump message, but quit on WM_QUIT
-            BOOL bPumped = pThread != NULL ? pThread->PumpMessage() : AfxLitePumpMessage(pMsg);
+            BOOL bPumped = pThread != NULL ? pThread->PumpMessage() : AfxLitePumpMessage(pMsg, NULL);
             if (!bPumped)
             {
                 AfxPostQuitMessage((int)pMsg->wParam);
@@ -887,7 +890,7 @@ int CWnd::RunModalLoop(DWORD dwFlags)
 
             // reset "no idle" state after pumping "normal" message
             BOOL bIdleMessage = pThread != NULL ? pThread->IsIdleMessage(pMsg)
-                                                : AfxLiteIsIdleMessage(pMsg);
+                                                : AfxLiteIsIdleMessage(pMsg, NULL, NULL);
             if (bIdleMessage)
             {
                 bIdle = TRUE;
