@@ -1,6 +1,6 @@
-// TestCanvas.h - a memory device context on a top-down 32-bpp DIB section,
-// for drawing code under test and for the expected pictures it is compared
-// with, pixel by pixel.
+// TestCanvas.h - a memory device context on a top-down 32-bpp DIB section:
+// a surface for the drawing code under test and for the expected pictures
+// it is compared with, pixel by pixel.
 #ifndef TESTS_DRAWUTIL_TESTCANVAS_H
 #define TESTS_DRAWUTIL_TESTCANVAS_H
 
@@ -13,17 +13,14 @@
 class TestCanvas
 {
 public:
-    TestCanvas(int cx, int cy, COLORREF fill)
-        : m_cx(cx), m_cy(cy), m_pBits(NULL)
+    TestCanvas(int cx, int cy, COLORREF fill) : m_cx(cx), m_cy(cy), m_hdc(::CreateCompatibleDC(NULL))
     {
-        m_hdc = ::CreateCompatibleDC(NULL);
         void* pBits = NULL;
         m_hBitmap = testsupport::CreateTopDownDib(m_hdc, cx, cy, &pBits);
         m_pBits = static_cast<DWORD*>(pBits);
         m_hOld = ::SelectObject(m_hdc, m_hBitmap);
-        for (int y = 0; y < cy; ++y)
-            for (int x = 0; x < cx; ++x)
-                Set(x, y, fill);
+        for (int i = 0; i < cx * cy; ++i)
+            Set(i % cx, i / cx, fill);
     }
     ~TestCanvas()
     {
@@ -31,13 +28,12 @@ public:
         ::DeleteObject(m_hBitmap);
         ::DeleteDC(m_hdc);
     }
+    TestCanvas(const TestCanvas&) = delete;
+    TestCanvas& operator=(const TestCanvas&) = delete;
 
     HDC Dc() const { return m_hdc; }
-    HBITMAP Bitmap() const { return m_hBitmap; }
     int Width() const { return m_cx; }
     int Height() const { return m_cy; }
-    bool Valid() const { return m_pBits != NULL; }
-
     COLORREF At(int x, int y) const
     {
         ::GdiFlush();
@@ -51,14 +47,10 @@ public:
     }
 
 private:
-    TestCanvas(const TestCanvas&);
-    TestCanvas& operator=(const TestCanvas&);
-
-    int m_cx;
-    int m_cy;
-    DWORD* m_pBits;
+    int m_cx, m_cy;
     HDC m_hdc;
     HBITMAP m_hBitmap;
+    DWORD* m_pBits;
     HGDIOBJ m_hOld;
 };
 
@@ -68,23 +60,18 @@ inline ::testing::AssertionResult SamePixels(const TestCanvas& actual, const Tes
 {
     if (actual.Width() != expected.Width() || actual.Height() != expected.Height())
         return ::testing::AssertionFailure() << "size " << actual.Width() << "x" << actual.Height()
-                                             << ", expected " << expected.Width() << "x"
-                                             << expected.Height();
-    int nDiffer = 0;
-    int xFirst = -1, yFirst = -1;
-    for (int y = 0; y < actual.Height(); ++y)
-        for (int x = 0; x < actual.Width(); ++x)
-            if (actual.At(x, y) != expected.At(x, y) && nDiffer++ == 0)
-            {
-                xFirst = x;
-                yFirst = y;
-            }
+                                             << ", expected " << expected.Width() << "x" << expected.Height();
+    int nDiffer = 0, first = -1;
+    for (int i = 0; i < actual.Width() * actual.Height(); ++i)
+        if (actual.At(i % actual.Width(), i / actual.Width()) != expected.At(i % actual.Width(), i / actual.Width()) &&
+            nDiffer++ == 0)
+            first = i;
     if (nDiffer == 0)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << nDiffer << " pixels differ; first at (" << xFirst << ", " << yFirst << "): "
-           << testsupport::ColourText(actual.At(xFirst, yFirst)) << ", expected "
-           << testsupport::ColourText(expected.At(xFirst, yFirst));
+    const int x = first % actual.Width(), y = first / actual.Width();
+    return ::testing::AssertionFailure() << nDiffer << " pixels differ; first (" << x << ", " << y << ") is "
+                                         << testsupport::ColourText(actual.At(x, y)) << ", expected "
+                                         << testsupport::ColourText(expected.At(x, y));
 }
 
 #endif // TESTS_DRAWUTIL_TESTCANVAS_H
