@@ -134,7 +134,7 @@ class SetDialogControlFontTest : public testsupport::HostWindowTest
 TEST_F(SetDialogControlFontTest, DirectChildrenInOrderThenTheDialog)
 {
     using testsupport::DialogTemplateBuilder;
-    DialogTemplateBuilder tpl(WS_POPUP | WS_VISIBLE, 0, 0, 200, 120, "Fonts");
+    DialogTemplateBuilder tpl(WS_POPUP | WS_VISIBLE | DS_SETFONT, 0, 0, 200, 120, "Fonts");
     tpl.SetFont(8, "MS Shell Dlg");
     tpl.AddItem(DialogTemplateBuilder::Button, "OK", IDOK, WS_CHILD | WS_VISIBLE, 5, 5, 50, 14);
     tpl.AddItem(DialogTemplateBuilder::Edit, "", 200, WS_CHILD | WS_VISIBLE, 5, 25, 50, 14);
