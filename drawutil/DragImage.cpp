@@ -82,7 +82,7 @@ BOOL DrawItemImage(CListCtrl* pList, int nItem, CDC& dc, const CRect& rcUnion, C
         return FALSE;
     IMAGEINFO info;
     ZeroMemory(&info, sizeof(info));
-    ::ImageList_GetImageInfo(pItemImage->GetSafeHandle(), 0, &info);
+    pItemImage->GetImageInfo(0, &info);
     const int cxImage = info.rcImage.right - info.rcImage.left;
     rcItem.right = rcItem.left + cxImage;
     pItemImage->DrawIndirect(&dc, 0, CPoint(rcItem.left - rcUnion.left, rcItem.top - rcUnion.top),
