@@ -5,6 +5,8 @@
 
 #include <afxwin.h>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -20,10 +22,6 @@ class TestArrow : public LiveArrow
 {
 public:
     using LiveArrow::GetHitRect;
-    using LiveArrow::GetFirstHalfRect;
-    using LiveArrow::GetSecondHalfRect;
-    using LiveArrow::GetFirstBitmapPos;
-    using LiveArrow::GetSecondBitmapPos;
     using LiveArrow::GetToolTipTextId;
     HBITMAP First() const { return (HBITMAP)m_bmpFirst.GetSafeHandle(); }
     HBITMAP Second() const { return (HBITMAP)m_bmpSecond.GetSafeHandle(); }
@@ -54,23 +52,28 @@ inline void SetSwapped(BOOL bSwap)
     ::SystemParametersInfoA(SPI_SETMOUSEBUTTONSWAP, bSwap, NULL, 0);
 }
 
-// The LAM_EXPANDSTATECHANGED messages the host got: (hwnd, wParam, lParam).
-struct StateMessage
-{
-    HWND hwnd;
-    WPARAM wParam;
-    LPARAM lParam;
-    bool posted;
-};
-inline std::vector<StateMessage> StateMessages()
+// The LAM_EXPANDSTATECHANGED messages the host got since the last call:
+// (lParam, wParam) pairs, each checked to be posted to the test host.
+inline std::vector<std::pair<LPARAM, WPARAM>> StateMessages()
 {
     testsupport::Pump();
-    std::vector<StateMessage> found;
+    std::vector<std::pair<LPARAM, WPARAM>> found;
     for (const testsupport::RecordedMsg& m : testsupport::Recorder().Log("parent"))
         if (m.message == LAM_EXPANDSTATECHANGED)
-            found.push_back({ m.hwnd, m.wParam, m.lParam, (m.flags & testsupport::posted) != 0 });
+        {
+            EXPECT_EQ(testsupport::TestHostWindow::Get(), m.hwnd);
+            EXPECT_TRUE(m.flags & testsupport::posted);
+            found.push_back(std::make_pair(m.lParam, m.wParam));
+        }
     testsupport::Recorder().Flush("parent");
     return found;
+}
+
+// Test names from the rows' name fields.
+template <class Row>
+std::string RowName(const ::testing::TestParamInfo<Row>& info)
+{
+    return info.param.name;
 }
 
 class ArrowTest : public testsupport::HostWindowTest
@@ -99,12 +102,15 @@ protected:
     void Fill(COLORREF colour) const
     {
         HDC hdc = ::GetDC(Host());
-        RECT rc;
-        ::GetClientRect(Host(), &rc);
-        HBRUSH brush = ::CreateSolidBrush(colour);
-        ::FillRect(hdc, &rc, brush);
-        ::DeleteObject(brush);
+        CDC::FromHandle(hdc)->FillSolidRect(0, 0, 4096, 4096, colour);
         ::ReleaseDC(Host(), hdc);
+    }
+    // Draws the widget through a client DC of the host.
+    static void DrawNow(LiveArrow& arrow, HWND hwnd)
+    {
+        HDC hdc = ::GetDC(hwnd);
+        arrow.Draw(CDC::FromHandle(hdc));
+        ::ReleaseDC(hwnd, hdc);
     }
 };
 

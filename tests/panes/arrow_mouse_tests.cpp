@@ -22,6 +22,7 @@ struct ButtonRow
     int vkHeld;
     bool pressed;
 };
+void PrintTo(const ButtonRow& row, std::ostream* os) { *os << row.name; }
 
 const ButtonRow kButtons[] = {
     { "LeftPrimary", FALSE, VK_LBUTTON, true },
@@ -51,13 +52,13 @@ TEST_P(ArrowButtonTest, TrackReadsThePrimaryButton)
     EXPECT_FALSE(arrow.Track(kOutside));
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, ArrowButtonTest, ::testing::ValuesIn(kButtons),
-                         [](const ::testing::TestParamInfo<ButtonRow>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Rows, ArrowButtonTest, ::testing::ValuesIn(kButtons), RowName<ButtonRow>);
 
 TEST_F(ArrowTest, CaptureIsHeldWhileThePointerIsOverTheWidget)
 {
     TestArrow arrow;
     ASSERT_TRUE(arrow.Initialize(HostWnd(), TRUE, &kArrowRect));
+    EXPECT_EQ(CRect(10, 16, 18, 32), arrow.GetHitRect());
     ::ReleaseCapture();
 
     EXPECT_TRUE(arrow.MouseDown(kInFirst));             // no capture here
@@ -92,12 +93,8 @@ TEST_F(ArrowTest, ClicksPostTheNewStateWithTheVerticalValueGiven)
     EXPECT_TRUE(arrow.Collapsed());
     EXPECT_EQ(LiveArrow::TS_HoverFirst, arrow.GetTrackState());
     EXPECT_EQ(IDS_RESTORE, arrow.GetToolTipTextId());
-    std::vector<StateMessage> got = StateMessages();
-    ASSERT_EQ(1u, got.size());
-    EXPECT_EQ(Host(), got[0].hwnd);
-    EXPECT_TRUE(got[0].posted);
-    EXPECT_EQ(7u, got[0].wParam);
-    EXPECT_EQ(1, got[0].lParam);
+    typedef std::vector<std::pair<LPARAM, WPARAM>> Posted;
+    EXPECT_EQ(Posted({ { 1, 7 } }), StateMessages());
 
     // The hit rectangle is now the arrow rectangle: y 16 is outside, and a
     // release there posts nothing, even after a press inside.
@@ -114,11 +111,7 @@ TEST_F(ArrowTest, ClicksPostTheNewStateWithTheVerticalValueGiven)
     EXPECT_FALSE(arrow.Collapsed());
     EXPECT_TRUE(arrow.MouseUp(CPoint(17, 31)));         // lower half: collapsed second
     EXPECT_EQ(LiveArrow::TS_HoverSecond, arrow.GetTrackState());
-    got = StateMessages();
-    ASSERT_EQ(2u, got.size());
-    EXPECT_EQ(0, got[0].lParam);
-    EXPECT_EQ(2, got[1].lParam);
-    EXPECT_EQ(7u, got[1].wParam);
+    EXPECT_EQ(Posted({ { 0, 7 }, { 2, 7 } }), StateMessages());
 }
 
 // The part of the host that is invalid now, as a region compared with rc.
@@ -153,9 +146,7 @@ TEST_F(ArrowTest, ShowFalseStopsEveryReactionAndInvalidatesTheArrowRect)
     ExpectInvalid(Host(), kArrowRect, kArrowRect);
 
     Fill(RGB(0, 0, 255));
-    HDC hdc = ::GetDC(Host());
-    arrow.Draw(CDC::FromHandle(hdc));
-    ::ReleaseDC(Host(), hdc);
+    DrawNow(arrow, Host());
     ClientPixels px(Host());
     EXPECT_EQ(px.Width() * px.Height(), px.Count(CRect(0, 0, px.Width(), px.Height()), RGB(0, 0, 255)));
 
@@ -222,10 +213,8 @@ TEST_F(ArrowTest, WithoutAHostTheWidgetDrawsAndPostsNothing)
 {
     TestArrow arrow;
     ASSERT_TRUE(arrow.Initialize(NULL, TRUE, &kArrowRect));
-    HDC hdc = ::GetDC(Host());
     Fill(RGB(0, 0, 255));
-    arrow.Draw(CDC::FromHandle(hdc));
-    ::ReleaseDC(Host(), hdc);
+    DrawNow(arrow, Host());
     EXPECT_EQ(RGB(0, 0, 255), ClientPixel(Host(), 12, 18));
     EXPECT_TRUE(arrow.MouseDown(kInFirst));
     EXPECT_TRUE(arrow.MouseUp(kInFirst));

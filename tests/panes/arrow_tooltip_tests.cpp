@@ -47,6 +47,7 @@ struct TextRow
     CPoint pt;
     const char* text;   // NULL: no text
 };
+void PrintTo(const TextRow& row, std::ostream* os) { *os << row.name; }
 
 const TextRow kTexts[] = {
     { "UpperHalf", 1, LiveArrow::ES_Expanded, kHover, CPoint(12, 18), "Collapse Up" },
@@ -103,8 +104,7 @@ TEST_P(ArrowTextTest, TextsByStateInBothVariants)
     EXPECT_EQ(1, BrevoxTestCodePageCalls());
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, ArrowTextTest, ::testing::ValuesIn(kTexts),
-                         [](const ::testing::TestParamInfo<TextRow>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Rows, ArrowTextTest, ::testing::ValuesIn(kTexts), RowName<TextRow>);
 
 TEST_F(ArrowTest, WideTextIsConvertedWithTheUsersCodePage)
 {
@@ -188,16 +188,12 @@ TEST_P(ArrowRelayTest, RelayedMovesShowTheTextOfTheArrowUnderThePointer)
             ::GetCursorPos(&msg.pt);
             LiveArrow::RelayToolTipEvent(&msg);
         }
-        if (message == WM_NOTIFY)
+        if (message == WM_NOTIFY && ((NMHDR*)lParam)->code == (bUnicode ? TTN_GETDISPINFOW : TTN_GETDISPINFOA))
         {
-            NMHDR* pHdr = reinterpret_cast<NMHDR*>(lParam);
-            if (pHdr->code == TTN_GETDISPINFOA && arrow.GetTTTextA((NMTTDISPINFOA*)pHdr))
-                given.push_back(((NMTTDISPINFOA*)pHdr)->lpszText);
-            if (pHdr->code == TTN_GETDISPINFOW && arrow.GetTTTextW((NMTTDISPINFOW*)pHdr))
-            {
-                const WCHAR* p = ((NMTTDISPINFOW*)pHdr)->lpszText;
-                given.push_back(std::string(p, p + wcslen(p)) + (bUnicode ? "" : " (W)"));
-            }
+            NMTTDISPINFOA* pA = (NMTTDISPINFOA*)lParam;
+            NMTTDISPINFOW* pW = (NMTTDISPINFOW*)lParam;
+            if (bUnicode ? arrow.GetTTTextW(pW) : arrow.GetTTTextA(pA))
+                given.push_back(bUnicode ? std::string(pW->szText, pW->szText + wcslen(pW->szText)) : pA->szText);
         }
         return false;
     });
@@ -217,9 +213,7 @@ TEST_P(ArrowRelayTest, RelayedMovesShowTheTextOfTheArrowUnderThePointer)
 }
 
 INSTANTIATE_TEST_SUITE_P(Variants, ArrowRelayTest, ::testing::Values(false, true),
-                         [](const ::testing::TestParamInfo<bool>& info) {
-                             return info.param ? "Wide" : "Ansi";
-                         });
+                         [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Wide" : "Ansi"; });
 
 // A copy of the library loaded and freed at run time takes its shared
 // tooltip with it. Members are reached by their exported names.
