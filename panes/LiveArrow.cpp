@@ -269,19 +269,19 @@ void LiveArrow::RedrawFrame(BOOL inFirst)
 void LiveArrow::Show(BOOL bShow)
 {
     m_bVisible = bShow;
-    if (m_pWnd != NULL)
+    if (HostExists())
         m_pWnd->InvalidateRect(&m_rect, TRUE);
 }
 
 BOOL LiveArrow::Move(const RECT* pRect)
 {
-    if (m_pWnd != NULL)
+    if (HostExists())
         m_pWnd->InvalidateRect(&m_rect, TRUE);
     if (pRect != NULL)
         m_rect = *pRect;
     else
         m_rect.SetRectEmpty();
-    if (m_pWnd != NULL)
+    if (HostExists())
         m_pWnd->InvalidateRect(&m_rect, TRUE);
     return !m_rect.IsRectEmpty();
 }
@@ -335,7 +335,7 @@ BOOL LiveArrow::Track(const CPoint& pt)
         // The host keeps the capture while the pointer is over the widget.
         if (old == TS_None)
         {
-            if (m_pWnd != NULL)
+            if (HostExists())
                 m_pWnd->SetCapture();
         }
         else if (m_trackState == TS_None)
@@ -368,7 +368,7 @@ BOOL LiveArrow::MouseUp(const CPoint& pt)
         state = inFirst ? ES_CollapsedFirst : ES_CollapsedSecond;
     }
     m_expandState = state;
-    if (m_pWnd != NULL)
+    if (HostExists())
         m_pWnd->PostMessage(LAM_EXPANDSTATECHANGED, (WPARAM)m_bVertical, (LPARAM)state);
 
     m_trackState = m_trackState == TS_PressFirst ? TS_HoverFirst : TS_HoverSecond;
