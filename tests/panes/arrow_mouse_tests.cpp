@@ -114,7 +114,7 @@ TEST_F(ArrowTest, ClicksPostTheNewStateWithTheVerticalValueGiven)
     EXPECT_EQ(Posted({ { 0, 7 }, { 2, 7 } }), StateMessages());
 }
 
-// The part of the host that is invalid now, as a region compared with rc.
+// The host's update region is exactly a + b ...
 void ExpectInvalid(HWND hwnd, const CRect& a, const CRect& b)
 {
     HRGN want = ::CreateRectRgnIndirect(&a);
