@@ -349,5 +349,28 @@ TEST_F(SplitterDrag, LongDragKeepsTheTemporaryMapFlat)
     EXPECT_EQ(40, ItemRect(kXBar).left - kXBarRect.left);
 }
 
+// A parent given as a temporary object stays valid through the drag (the
+// maps are then left alone), and the bar still lays out and reports.
+TEST_F(SplitterDrag, TemporaryParentOutlivesTheDrag)
+{
+    m_parent.Detach();
+    CWnd* pTemporary = CWnd::FromHandle(Dialog());
+    ASSERT_EQ((CWnd*)NULL, CWnd::FromHandlePermanent(Dialog()));
+    ASSERT_TRUE(m_x.BindWithControl(pTemporary, kXBar));
+    m_x.AttachAsLeftPane(kLeft, 4, TRUE);
+    const HWND bar = Item(kXBar);
+    TimerScript script;
+    script.Then([&] { return ::GetCapture() == bar; });
+    AddMove(script, bar, false, kXPress, 10, 10);
+    script.Then([] { InjectMouseButton(MOUSEEVENTF_LEFTUP); return true; });
+    RunDrag(bar, kXPress, script);
+
+    EXPECT_EQ(pTemporary, CWnd::FromHandle(Dialog()));
+    EXPECT_EQ(Dialog(), pTemporary->m_hWnd);
+    EXPECT_EQ(206, ItemRect(kLeft).right);
+    static const MsgEntry barMoved[] = { { SPM_BARMOVED, sent | parent | wparam | lparam, 10, kXBar }, { 0 } };
+    EXPECT_SEQUENCE("parent", barMoved, "temporary parent");
+}
+
 } // namespace
 } // namespace panetest
