@@ -9,6 +9,7 @@
 #   SYMBOL <Class::member> <ordinal> [NONAME]
 #   CLASS <Class> <member...>|*      members by unqualified name; <Class> = constructors,
 #                                    ~<Class> = destructor; * = every member
+#   RESERVE <ordinal...>             fixed ordinals kept free for exports not built yet
 # Class members and type info are numbered from 100 up in the order of their
 # decorated names, skipping the fixed ordinals; virtual tables never appear.
 
@@ -82,6 +83,11 @@ foreach(rule IN LISTS rules)
   endif()
   list(GET words 0 kind)
   list(GET words 1 what)
+  if(kind STREQUAL "RESERVE")
+    list(SUBLIST words 1 -1 reserved)
+    list(APPEND fixed_ordinals ${reserved})
+    continue()
+  endif()
   if(kind STREQUAL "FUNCTION" OR kind STREQUAL "SYMBOL")
     list(GET words 2 ordinal)
     set(found "")
