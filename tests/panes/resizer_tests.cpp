@@ -104,6 +104,22 @@ TEST_F(Resizer, HiddenOutsideThenShownNormalAndMoved)
     UnrecordControl(Item(kItem));
 }
 
+TEST_F(Resizer, ShowingAgainRestoresAMinimizedControl)
+{
+    // SW_SHOWNORMAL, unlike SW_SHOW, restores a control that was minimized
+    // before it was hidden.
+    MakeDialog(400, 300, { { kItem, { 10, 10, 90, 30 } } });
+    TestResizer resizer;
+    resizer.Add(&m_parent, kItem, RZ_LEFT | RZ_TOP | RZ_HIDEOUTSIDE);
+    ::ShowWindow(Item(kItem), SW_MINIMIZE);
+    ::ShowWindow(Item(kItem), SW_HIDE);
+    ASSERT_TRUE(::GetWindowLong(Item(kItem), GWL_STYLE) & WS_MINIMIZE);
+    resizer.Resize(&m_parent);
+    EXPECT_TRUE(::IsWindowVisible(Item(kItem)));
+    EXPECT_FALSE(::GetWindowLong(Item(kItem), GWL_STYLE) & WS_MINIMIZE);
+    EXPECT_EQ(CPoint(10, 10), ItemRect(kItem).TopLeft());
+}
+
 TEST_F(Resizer, MinimizedParentIsLeftAlone)
 {
     MakeDialog(400, 300, { { kItem, { 300, 10, 380, 30 } } });
