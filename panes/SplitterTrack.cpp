@@ -33,37 +33,32 @@ namespace {
 
 // The framework deletes temporary objects (CWnd::FromHandle wrappers and
 // the like) when its own message loop goes idle. The drag's loop stands in
-// for that loop as long as the user holds the button, so it does the same
-// whenever its queue runs dry; otherwise every temporary made by a handler
-// it dispatches would live until the drag ends. A lock that a caller
-// further up holds is respected (the count does not reach 0 then), and a
-// parent that is itself a temporary keeps the maps as they are, since the
-// bar still needs it after the loop.
-class CIdleTempCleaner
+// for that loop as long as the user holds the button, and its queue need
+// never run dry meanwhile (a busy timer keeps it full), so it deletes them
+// after every message it dispatches; otherwise every temporary made by a
+// handler would live until the drag ends. A temporary is only good for the
+// message it was made in, so no handler loses one it may still use. A lock
+// that a caller further up holds is respected (the count does not reach 0
+// then), and a parent that is itself a temporary keeps the maps as they
+// are, since the bar still needs it after the loop.
+class CTempMapCleaner
 {
 public:
-    explicit CIdleTempCleaner(CWnd* pParent)
-        : m_bEnabled(CWnd::FromHandlePermanent(pParent->m_hWnd) == pParent), m_bPending(TRUE)
+    explicit CTempMapCleaner(CWnd* pParent)
+        : m_bEnabled(CWnd::FromHandlePermanent(pParent->m_hWnd) == pParent)
     {
     }
 
-    // Called before waiting for the next message.
-    void BeforeWait()
+    void AfterDispatch()
     {
-        MSG msg;
-        if (!m_bEnabled || !m_bPending || ::PeekMessage(&msg, NULL, 0, 0, PM_NOREMOVE))
+        if (!m_bEnabled)
             return;
         AfxLockTempMaps();
         AfxUnlockTempMaps(TRUE);
-        m_bPending = FALSE;     // once per idle period
     }
-
-    // Called for every message taken from the queue.
-    void MessageTaken() { m_bPending = TRUE; }
 
 private:
     BOOL m_bEnabled;
-    BOOL m_bPending;
 };
 
 } // namespace
@@ -89,11 +84,10 @@ int SplitterTrackBar(CWnd* pBar, CWnd* pParent, CPoint ptPress, const CRect& rcC
 
     CRect rcLast = rcBar;
     int delta = 0;
-    CIdleTempCleaner cleaner(pParent);
+    CTempMapCleaner cleaner(pParent);
     MSG msg;
     for (;;)
     {
-        cleaner.BeforeWait();
         BOOL bGot = ::GetMessage(&msg, NULL, 0, 0);
         if (bGot <= 0)
         {
@@ -103,7 +97,6 @@ int SplitterTrackBar(CWnd* pBar, CWnd* pParent, CPoint ptPress, const CRect& rcC
                 ::PostQuitMessage((int)msg.wParam);
             break;
         }
-        cleaner.MessageTaken();
         if (::GetCapture() != hBar)
             break;      // the capture went elsewhere: that message is dropped
 
@@ -132,7 +125,10 @@ int SplitterTrackBar(CWnd* pBar, CWnd* pParent, CPoint ptPress, const CRect& rcC
         else if (msg.message == WM_LBUTTONUP || msg.message == WM_RBUTTONDOWN)
             break;
         else
+        {
             ::DispatchMessage(&msg);
+            cleaner.AfterDispatch();
+        }
     }
 
     dc.DrawDragRect(&rcLast, size, NULL, size);
