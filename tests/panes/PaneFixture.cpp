@@ -130,4 +130,19 @@ void PaneDialogTest::RunDrag(HWND bar, POINT press, TimerScript& script)
     LeftButtonUp(bar, press.x, press.y);
 }
 
+CRect PaneDialogTest::ClipWhileHeld(HWND bar, POINT press)
+{
+    CRect clip(0, 0, 0, 0);
+    TimerScript script;
+    script.Then([&] {
+        if (::GetCapture() != bar)
+            return false;
+        ::GetClipCursor(&clip);
+        InjectMouseButton(MOUSEEVENTF_LEFTUP);
+        return true;
+    });
+    RunDrag(bar, press, script);
+    return clip;
+}
+
 } // namespace panetest

@@ -102,6 +102,8 @@ protected:
     // Presses the left button at press (bar client coordinates) and runs
     // the script until it is done; the buttons are up again afterwards.
     void RunDrag(HWND bar, POINT press, TimerScript& script);
+    // The cursor clipping rectangle while the bar is held at press.
+    CRect ClipWhileHeld(HWND bar, POINT press);
 
     CWnd m_parent;      // a permanent object for the dialog
     testsupport::HostDialog m_dialog;

@@ -45,9 +45,7 @@ const char* const kInternal[] = {
     "_ZN13CxSplitterWnd13OnLButtonDownEj6CPoint",
     "_ZN13CxSplitterWnd16CalcDragClipRectE6CPointP5CRect",
     "_ZN13CxSplitterWnd22AttachWindowAsLeftPaneEP4CWndii",
-    "_ZN13CySplitterWnd11OnSetCursorEP4CWndjj",
     "_ZN13CySplitterWnd13OnLButtonDownEj6CPoint",
-    "_ZN13CySplitterWnd16CalcDragClipRectE6CPointP5CRect",
     "_ZN15CDlgItemResizer9AddWindowEP6HWND__j",
 };
 

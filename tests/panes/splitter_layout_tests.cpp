@@ -206,17 +206,7 @@ TEST_P(SplitterLimitRows, ClipRectangleWhileDragging)
         x.AttachAsRightPane(kPane + 1, 4, r.secondStretch);
         press = { 3, 50 };
     }
-    CRect clip;
-    TimerScript script;
-    script.Then([&] {
-        if (::GetCapture() != Item(kBar))
-            return false;
-        ::GetClipCursor(&clip);
-        InjectMouseButton(MOUSEEVENTF_LEFTUP);
-        return true;
-    });
-    RunDrag(Item(kBar), press, script);
-    EXPECT_EQ(CRect(r.clip), clip);
+    EXPECT_EQ(CRect(r.clip), ClipWhileHeld(Item(kBar), press));
     x.Unbind();
     y.Unbind();
 }
@@ -245,17 +235,7 @@ TEST_F(SplitterLayout, PanesWhoseWindowsAreGoneAreSkipped)
     x.RecalcLayout();
     EXPECT_EQ(CRect(96, 10, 196, 50), ItemRect(kPane));
     // The stretched panes that are gone set no limit to a drag.
-    CRect clip;
-    TimerScript script;
-    script.Then([&] {
-        if (::GetCapture() != Item(kBar))
-            return false;
-        ::GetClipCursor(&clip);
-        InjectMouseButton(MOUSEEVENTF_LEFTUP);
-        return true;
-    });
-    RunDrag(Item(kBar), { 3, 50 }, script);
-    EXPECT_EQ(CRect(13, 0, 388, 300), clip);
+    EXPECT_EQ(CRect(13, 0, 388, 300), ClipWhileHeld(Item(kBar), { 3, 50 }));
     x.Unbind();
 
     TestYSplitter y;
