@@ -54,21 +54,6 @@ bool CursorAt(POINT want)
 class SplitterDrag : public PaneDialogTest
 {
 protected:
-    void SetUp() override
-    {
-        PaneDialogTest::SetUp();
-        MakeDialog(400, 300, { { kXBar, kXBarRect }, { kYBar, kYBarRect },
-                                 { kLeft, { 50, 10, 196, 140 } }, { kRight, { 210, 10, 390, 140 } },
-                                 { kAbove, { 10, 20, 390, 146 } }, { kBelow, { 10, 160, 390, 280 } } });
-        ::ShowWindow(Item(kYBar), SW_HIDE);
-        ::ShowWindow(Item(kAbove), SW_HIDE);
-        ::ShowWindow(Item(kBelow), SW_HIDE);
-        PaintNow();
-        Recorder().SetFilter("parent", [](HWND, UINT message, WPARAM, LPARAM) {
-            return message == SPM_BARMOVED;
-        });
-        Recorder().Flush();
-    }
     void TearDown() override
     {
         m_x.Unbind();
@@ -77,29 +62,32 @@ protected:
     }
 
     // The x bar with a stretched left and a moved right pane, or the y bar
-    // (shown alone) with a stretched pane above and a moved one below; the
-    // y bar's margins do not limit the drag.
+    // with a stretched pane above and a moved one below (its margins do not
+    // limit the drag). The parent's log keeps SPM_BARMOVED only.
     HWND Bind(bool vertical)
     {
         if (vertical)
         {
-            ::ShowWindow(Item(kXBar), SW_HIDE);
-            ::ShowWindow(Item(kLeft), SW_HIDE);
-            ::ShowWindow(Item(kRight), SW_HIDE);
-            ::ShowWindow(Item(kYBar), SW_SHOW);
-            ::ShowWindow(Item(kAbove), SW_SHOW);
-            ::ShowWindow(Item(kBelow), SW_SHOW);
+            MakeDialog(400, 300, { { kYBar, kYBarRect }, { kAbove, { 10, 20, 390, 146 } },
+                                   { kBelow, { 10, 160, 390, 280 } } });
             EXPECT_TRUE(m_y.BindWithControl(&m_parent, kYBar));
             m_y.SetAreaMargins(100, 0);
             m_y.AttachAsAbovePane(kAbove, 4, TRUE);
             m_y.AttachAsBelowPane(kBelow, 4, FALSE);
-            PaintNow();
-            return Item(kYBar);
         }
-        EXPECT_TRUE(m_x.BindWithControl(&m_parent, kXBar));
-        m_x.AttachAsLeftPane(kLeft, 4, TRUE);
-        m_x.AttachAsRightPane(kRight, 4, FALSE);
-        return Item(kXBar);
+        else
+        {
+            MakeDialog(400, 300, { { kXBar, kXBarRect }, { kLeft, { 50, 10, 196, 140 } },
+                                   { kRight, { 210, 10, 390, 140 } } });
+            EXPECT_TRUE(m_x.BindWithControl(&m_parent, kXBar));
+            m_x.AttachAsLeftPane(kLeft, 4, TRUE);
+            m_x.AttachAsRightPane(kRight, 4, FALSE);
+        }
+        Recorder().SetFilter("parent", [](HWND, UINT message, WPARAM, LPARAM) {
+            return message == SPM_BARMOVED;
+        });
+        Recorder().Flush();
+        return Item(vertical ? kYBar : kXBar);
     }
 
     // Adds the steps that wait for the drag's loop to run, move the cursor
@@ -353,6 +341,8 @@ TEST_F(SplitterDrag, LongDragKeepsTheTemporaryMapFlat)
 // maps are then left alone), and the bar still lays out and reports.
 TEST_F(SplitterDrag, TemporaryParentOutlivesTheDrag)
 {
+    Bind(false);
+    m_x.Unbind();
     m_parent.Detach();
     CWnd* pTemporary = CWnd::FromHandle(Dialog());
     ASSERT_EQ((CWnd*)NULL, CWnd::FromHandlePermanent(Dialog()));
