@@ -494,6 +494,7 @@ protected:
 
 TEST_F(HistogramFont, TrueTypeParentFontAtNineOrTenPixels)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);   // fonts are measured in a device context
     BindInDialog(200, 100, "MS Shell Dlg", 8);
     if (!ParentFontIs(TRUETYPE_FONTTYPE))
         GTEST_SKIP() << "the dialog font is not TrueType here";
@@ -509,6 +510,7 @@ TEST_F(HistogramFont, TrueTypeParentFontAtNineOrTenPixels)
 
 TEST_F(HistogramFont, RasterParentFontIsReplaced)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);   // fonts are measured in a device context
     std::string face = FindFace(true, false);
     // Wine: a prefix made before Wine's fonts were installed has none in
     // its Fonts folder; Wine's own raster MS Sans Serif is added for this
@@ -534,6 +536,7 @@ TEST_F(HistogramFont, RasterParentFontIsReplaced)
 
 TEST_F(HistogramFont, TallTrueTypeParentFontIsReplaced)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);   // fonts are measured in a device context
     const std::string face = FindFace(false, true);
     if (face.empty())
         GTEST_SKIP() << "no TrueType face taller than 12 pixels at 9-10 pixels here";

@@ -10,10 +10,10 @@ namespace testsupport {
 
 namespace {
 
-std::string Format(const char* format, unsigned long a, unsigned long b = 0)
+std::string Format(const char* format, unsigned long a)
 {
     char text[160];
-    snprintf(text, sizeof(text), format, a, b);
+    snprintf(text, sizeof(text), format, a);
     return text;
 }
 
@@ -24,7 +24,7 @@ bool DeviceContextsFail(std::string* detail)
     HDC hdc = ::CreateCompatibleDC(NULL);
     if (hdc == NULL)
     {
-        *detail = Format("CreateCompatibleDC(NULL) failed, error %lu", ::GetLastError());
+        *detail = "CreateCompatibleDC(NULL) returned NULL";
         return true;
     }
     bool failed = true;
@@ -32,9 +32,9 @@ bool DeviceContextsFail(std::string* detail)
     HGDIOBJ old = hbm != NULL ? ::SelectObject(hdc, hbm) : NULL;
     RECT rc = { 0, 0, 1, 1 };
     if (old == NULL)
-        *detail = Format("SelectObject of a bitmap into a memory DC failed, error %lu", ::GetLastError());
+        *detail = "SelectObject of a bitmap into a memory DC failed";
     else if (!::FillRect(hdc, &rc, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH))))
-        *detail = Format("FillRect failed, error %lu", ::GetLastError());
+        *detail = "FillRect failed";
     else if (::GetPixel(hdc, 0, 0) != RGB(255, 255, 255))
         *detail = Format("GetPixel after FillRect gave 0x%08lx", ::GetPixel(hdc, 0, 0));
     else
@@ -79,10 +79,9 @@ bool UnicodeProcedureHandlesFail(std::string* detail)
     bool failed = !::IsWindowUnicode(hWnd);
     if (failed)
     {
-        *detail = Format("SetWindowLongPtrA(GWLP_WNDPROC, 0x%08lx) with the handle it had handed "
-                         "out left the window ANSI, its procedure now 0x%08lx",
-                         static_cast<unsigned long>(prev),
-                         static_cast<unsigned long>(::GetWindowLongPtrW(hWnd, GWLP_WNDPROC)));
+        // The numbers differ from process to process; the reason must not.
+        *detail = "SetWindowLongPtrA(GWLP_WNDPROC) given back the procedure handle it had "
+                  "handed out left the Unicode window ANSI";
         ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ProbeProcW));
     }
     ::DestroyWindow(hWnd);
