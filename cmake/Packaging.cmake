@@ -51,3 +51,7 @@ include(\${CMAKE_CURRENT_LIST_DIR}/${lib}Targets.cmake)
                 ${CMAKE_BINARY_DIR}/pkg/${lib}ConfigVersion.cmake
           DESTINATION ${pkgdir}/${lib})
 endforeach()
+
+# The installed headers lose their #ifdef TEST_SEAMS blocks.
+install(CODE "set(HEADER_DIRS ${CMAKE_INSTALL_INCLUDEDIR}/afxlite;${CMAKE_INSTALL_INCLUDEDIR}/Tessarine;${CMAKE_INSTALL_INCLUDEDIR}/Lumivane)")
+install(SCRIPT ${CMAKE_SOURCE_DIR}/cmake/StripTestSeams.cmake)

@@ -10,8 +10,9 @@
 #
 # A seam is code that only tests may reach: either a block of a product
 # source under #ifdef TEST_SEAMS, or a whole source file, with its
-# declarations in a header whose name holds "TestSeam" (never installed), and
-# any entry point it exports declared here:
+# declarations in a header whose name holds "TestSeam" (never installed; an
+# #ifdef TEST_SEAMS block in a public header is removed from the installed
+# copy by StripTestSeams.cmake), and any entry point it exports declared here:
 #
 #   add_test_seam(<afxlite|Tessarine|Lumivane> [SOURCES <files...>]
 #                 [EXPORTS <functions...>])
