@@ -243,6 +243,9 @@ void LiveArrow::RedrawFrame(BOOL inFirst)
     if (!HostExists())
         return;
     CClientDC dc(m_pWnd);
+    // The rectangles are filled with the background colour; a host whose
+    // class owns its DC keeps whatever is left in it, so it is put back.
+    const COLORREF oldBk = dc.GetBkColor();
     const COLORREF erase = ::GetSysColor(COLOR_MENU);
     CRect target = GetHitRect();
     if (m_expandState == ES_Expanded)
@@ -264,6 +267,7 @@ void LiveArrow::RedrawFrame(BOOL inFirst)
         bottomRight = ::GetSysColor(COLOR_BTNHIGHLIGHT);
     }
     dc.Draw3dRect(&target, topLeft, bottomRight);
+    dc.SetBkColor(oldBk);
 }
 
 void LiveArrow::Show(BOOL bShow)

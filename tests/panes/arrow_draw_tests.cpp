@@ -181,4 +181,31 @@ TEST_P(ArrowFrameTest, DrawsTheFrameOfTheTrackStateAtOnce)
 
 INSTANTIATE_TEST_SUITE_P(Rows, ArrowFrameTest, ::testing::ValuesIn(kFrames), RowName<FrameRow>);
 
+// A host whose class owns its DC keeps every attribute left in it, so the
+// frames drawn outside the paint cycle must leave that DC as they found it.
+TEST_F(ArrowTest, FramesLeaveAHostsOwnDcAsTheyFoundIt)
+{
+    WNDCLASSA wc;
+    ZeroMemory(&wc, sizeof(wc));
+    wc.style = CS_OWNDC;
+    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.hInstance = ::GetModuleHandleA(NULL);
+    wc.lpszClassName = "ArrowOwnDcHost";
+    ::RegisterClassA(&wc);
+    HWND host = ::CreateWindowExA(0, wc.lpszClassName, "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100,
+                                  Host(), NULL, wc.hInstance, NULL);
+    ASSERT_NE((HWND)NULL, host);
+    HDC hdc = ::GetDC(host);
+    ::SetBkColor(hdc, kPaper);
+    const DcStateSnapshot before(hdc);
+    ::ReleaseDC(host, hdc);
+
+    TestArrow arrow;
+    ASSERT_TRUE(arrow.Initialize(CWnd::FromHandle(host), TRUE, &kArrowRect));
+    EXPECT_TRUE(arrow.MouseDown(CPoint(12, 18)));
+    EXPECT_TRUE(arrow.MouseUp(CPoint(12, 18)));
+    EXPECT_DC_STATE(before, hdc);
+    ::DestroyWindow(host);
+}
+
 } // namespace
