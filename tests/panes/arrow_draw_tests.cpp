@@ -174,7 +174,8 @@ TEST_P(ArrowFrameTest, DrawsTheFrameOfTheTrackStateAtOnce)
         ExpectFrame(px, row.other, FrameColour(-1), FrameColour(-1));
     // Frames one pixel wide, nothing else touched inside the hit rectangle.
     auto ring = [](const CRect& r) { return r.IsRectEmpty() ? 0 : 2 * (r.Width() + r.Height()) - 4; };
-    const CRect hit = arrow.GetHitRect();
+    CRect hit;
+    hit.UnionRect(&row.target, &row.other);
     EXPECT_EQ(hit.Width() * hit.Height() - ring(row.target) - ring(row.other), px.Count(hit, kPaper));
     ::ReleaseCapture();
 }

@@ -225,6 +225,17 @@ INSTANTIATE_TEST_SUITE_P(Variants, ArrowRelayTest, ::testing::Values(false, true
 typedef void (ARROW_THISCALL* ArrowStructor)(void*);
 typedef BOOL (ARROW_THISCALL* ArrowInitialize)(void*, CWnd*, int, const RECT*);
 
+// The interface is exported; the geometry and text helpers are not.
+TEST(LiveArrowExports, InterfaceOnly)
+{
+    HMODULE lib = ::GetModuleHandleA("Tessarine.dll");
+    ASSERT_NE((HMODULE)NULL, lib);
+    EXPECT_NE((FARPROC)NULL, ::GetProcAddress(lib, "_ZN9LiveArrow5TrackERK6CPoint"));
+    for (const char* name : { "_ZNK9LiveArrow10GetHitRectEv", "_ZNK9LiveArrow16GetToolTipTextIdEv",
+                              "_ZN9LiveArrow11RedrawFrameEi" })
+        EXPECT_EQ((FARPROC)NULL, ::GetProcAddress(lib, name)) << name;
+}
+
 TEST_F(ArrowTest, UnloadingTheLibraryDestroysTheSharedToolTip)
 {
     ScratchFolder folder("arrow_unload_");
