@@ -1,0 +1,103 @@
+// The flat frame and drop button, per state, read back from the inner box's
+// pixels: drawn by the state change itself and again after the inner box
+// has painted.
+
+#include "FlatComboFixture.h"
+#include "MessageRecorder.h"
+
+namespace {
+
+using namespace flatcombotest;
+using namespace testsupport;
+
+const COLORREF kSmear = RGB(255, 0, 255);
+const int F = COLOR_BTNFACE, S = COLOR_BTNSHADOW, H = COLOR_BTNHIGHLIGHT, X = -1;
+
+enum Action { None, MoveInside, PressControl, Disable };
+
+// Expected colours at mid-height of the columns 0, 1, W-1, W-2 (the two
+// rings), W-T-2, W-T-1 and W-3 (the drop button; T the thumb width).
+struct FrameRow
+{
+    const char* name;
+    Action action;
+    int nState;
+    int colours[7];
+};
+
+const FrameRow kFrames[] = {
+    { "Normal",   None,         CFlatCombo::FS_Normal,  { F, F, F, F, H, H, H } },
+    { "Hot",      MoveInside,   CFlatCombo::FS_Hot,     { S, F, H, F, F, H, S } },
+    { "Pressed",  PressControl, CFlatCombo::FS_Pressed, { S, F, H, F, F, S, H } },
+    { "Disabled", Disable,      CFlatCombo::FS_Normal,  { F, H, F, H, X, F, F } },
+};
+
+void ExpectFrame(HWND hInner, const FrameRow& row, const char* when)
+{
+    SCOPED_TRACE(when);
+    const ClientPixels px = WindowPixels(hInner);
+    const int W = px.Width(), Ht = px.Height(), T = ::GetSystemMetrics(SM_CXHTHUMB);
+    const int xs[7] = { 0, 1, W - 1, W - 2, W - T - 2, W - T - 1, W - 3 };
+    for (int i = 0; i < 7; ++i)
+        if (row.colours[i] != X)
+            EXPECT_PIXEL(px, xs[i], Ht / 2, ::GetSysColor(row.colours[i]));
+    // The outer ring's top row and bottom row.
+    EXPECT_ROW(px, 0, 0, W - 1, ::GetSysColor(row.colours[0]));
+    EXPECT_ROW(px, Ht - 1, 0, W, ::GetSysColor(row.colours[2]));
+    if (row.action == Disable)
+        EXPECT_PIXEL(px, W - T - 2, Ht - 3, ::GetSysColor(F));
+}
+
+class FramePaintTest : public FlatComboTest, public ::testing::WithParamInterface<FrameRow>
+{
+};
+
+TEST_P(FramePaintTest, IsDrawnForTheStateAndAfterTheInnerBoxPaints)
+{
+    const FrameRow& row = GetParam();
+    ASSERT_NE(::GetSysColor(F), ::GetSysColor(S));
+    ASSERT_NE(::GetSysColor(F), ::GetSysColor(H));
+    CFlatCombo* pCombo = MakeCombo();
+    const HWND hInner = Inner(pCombo);
+    ASSERT_TRUE(::UpdateWindow(hInner));
+    Smear(hInner, kSmear);
+
+    switch (row.action)
+    {
+    case None:          break;
+    case MoveInside:    ::SendMessageA(hInner, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); break;
+    case PressControl:  pCombo->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)); break;
+    case Disable:       pCombo->EnableWindow(FALSE); break;
+    }
+    EXPECT_EQ(row.nState, StateOf(pCombo).nFrameState);
+    if (row.action == MoveInside || row.action == PressControl)
+        ExpectFrame(hInner, row, "drawn by the state change");
+
+    Smear(hInner, kSmear);
+    ::InvalidateRect(hInner, NULL, TRUE);
+    ASSERT_TRUE(WaitForPixel(hInner, 0, 2, ::GetSysColor(row.colours[0])));
+    ExpectFrame(hInner, row, "drawn after the inner box painted");
+}
+
+INSTANTIATE_TEST_SUITE_P(States, FramePaintTest, ::testing::ValuesIn(kFrames),
+                         [](const ::testing::TestParamInfo<FrameRow>& info) { return std::string(info.param.name); });
+
+TEST_F(FlatComboTest, DrawFramePutsBackTheDeviceContext)
+{
+    CFlatCombo* pCombo = MakeCombo();
+    HDC hdcScreen = ::GetDC(NULL);
+    HDC hdc = ::CreateCompatibleDC(hdcScreen);
+    HBITMAP hBitmap = CreateTopDownDib(hdcScreen, 200, 40);
+    HGDIOBJ hOld = ::SelectObject(hdc, hBitmap);
+    ::SetBkColor(hdc, RGB(1, 2, 3));
+    const DcStateSnapshot before(hdc);
+    TessarineTestFlatComboDrawFrame(pCombo, hdc);
+    EXPECT_DC_STATE(before, hdc);
+    EXPECT_EQ(::GetSysColor(F), ::GetPixel(hdc, 0, 5));
+    ::SelectObject(hdc, hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(hdc);
+    ::ReleaseDC(NULL, hdcScreen);
+}
+
+} // namespace
