@@ -47,9 +47,9 @@ protected:
     void TearDown() override
     {
         ::DestroyWindow(m_hTip);
+        FlatComboTest::TearDown();
         if (m_hImages != NULL)
             ImageList_Destroy(m_hImages);
-        FlatComboTest::TearDown();
     }
 
     void GiveImage()
