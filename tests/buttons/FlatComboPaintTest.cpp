@@ -101,3 +101,69 @@ TEST_F(FlatComboTest, DrawFramePutsBackTheDeviceContext)
 }
 
 } // namespace
+
+namespace {
+
+using namespace flatcombotest;
+using namespace testsupport;
+
+// An item the extended combo box does not have, so that it draws nothing
+// itself and only the background shows.
+struct DrawItemRow
+{
+    const char* name;
+    UINT ctlType;
+    UINT action;
+    UINT state;
+    int colour;     // COLOR_... index, or -1: left as it was
+};
+
+const DrawItemRow kDrawItems[] = {
+    { "Selected",   ODT_COMBOBOX, ODA_DRAWENTIRE, ODS_SELECTED, COLOR_HIGHLIGHT },
+    { "Plain",      ODT_COMBOBOX, ODA_SELECT,     0,            COLOR_WINDOW },
+    { "Disabled",   ODT_COMBOBOX, ODA_DRAWENTIRE, ODS_DISABLED, -1 },
+    { "FocusOnly",  ODT_COMBOBOX, ODA_FOCUS,      ODS_SELECTED, -1 },
+    { "NotACombo",  ODT_LISTBOX,  ODA_DRAWENTIRE, ODS_SELECTED, -1 },
+};
+
+class DrawItemTest : public FlatComboTest, public ::testing::WithParamInterface<DrawItemRow>
+{
+};
+
+TEST_P(DrawItemTest, FillsTheItemBackground)
+{
+    const DrawItemRow& row = GetParam();
+    CFlatCombo* pCombo = MakeCombo();
+    HDC hdcScreen = ::GetDC(NULL);
+    HDC hdc = ::CreateCompatibleDC(hdcScreen);
+    HBITMAP hBitmap = CreateTopDownDib(hdcScreen, 100, 20);
+    ::ReleaseDC(NULL, hdcScreen);
+    HGDIOBJ hOld = ::SelectObject(hdc, hBitmap);
+    RECT rcAll = { 0, 0, 100, 20 };
+    ::FillRect(hdc, &rcAll, (HBRUSH)::GetStockObject(BLACK_BRUSH));
+    const DcStateSnapshot before(hdc);
+
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = row.ctlType;
+    dis.CtlID = kListId;
+    dis.itemID = 99;
+    dis.itemAction = row.action;
+    dis.itemState = row.state;
+    dis.hwndItem = Inner(pCombo);
+    dis.hDC = hdc;
+    ::SetRect(&dis.rcItem, 10, 2, 90, 18);
+    pCombo->SendMessage(WM_DRAWITEM, kListId, (LPARAM)&dis);
+
+    EXPECT_DC_STATE(before, hdc);
+    const COLORREF expected = row.colour < 0 ? RGB(0, 0, 0) : ::GetSysColor(row.colour);
+    EXPECT_EQ(expected, ::GetPixel(hdc, 50, 10));
+    EXPECT_EQ(RGB(0, 0, 0), ::GetPixel(hdc, 5, 10));
+    ::SelectObject(hdc, hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(hdc);
+}
+
+INSTANTIATE_TEST_SUITE_P(Items, DrawItemTest, ::testing::ValuesIn(kDrawItems),
+                         [](const ::testing::TestParamInfo<DrawItemRow>& info) { return std::string(info.param.name); });
+
+} // namespace
