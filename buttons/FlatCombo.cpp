@@ -30,6 +30,10 @@ namespace
 	const DWORD kDropDownBit = 0x2;     // CBS_DROPDOWN and CBS_DROPDOWNLIST
 	const DWORD kSimpleBit = 0x1;       // CBS_SIMPLE
 
+	// The framework's tool flag that shows a tip even while the owning
+	// top-level window is not active.
+	const UINT kAlwaysTip = 0x40000000;
+
 	BOOL IsComboBoxClass(HWND hWnd)
 	{
 		char szClass[256];
@@ -163,7 +167,7 @@ int CFlatCombo::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 	const int nHit = CComboBoxEx::OnToolHitTest(point, pTI);
 	if (pTI != NULL)
 	{
-		pTI->uFlags |= TTF_ALWAYSTIP;
+		pTI->uFlags |= kAlwaysTip;
 		pTI->lpszText = LPSTR_TEXTCALLBACK;
 		if (nHit >= 0)
 			pTI->hwnd = m_hWnd;

@@ -7,6 +7,7 @@
 # Rules, one a line:
 #   FUNCTION <name> <ordinal>        plain C function (ordinal 0: numbered with the members)
 #   SYMBOL <Class::member> <ordinal> [NONAME]
+#   RESERVE <ordinal...>             ordinals no numbered export may take
 #   CLASS <Class> <member...>|*      members by unqualified name; <Class> = constructors,
 #                                    ~<Class> = destructor; * = every member
 # Class members and type info are numbered from 100 up in the order of their
@@ -113,6 +114,9 @@ foreach(rule IN LISTS rules)
       list(APPEND fixed_ordinals ${ordinal})
       set(line_${found} "    ${found} @${ordinal}${extra}")
     endif()
+  elseif(kind STREQUAL "RESERVE")
+    list(SUBLIST words 1 -1 reserved)
+    list(APPEND fixed_ordinals ${reserved})
   elseif(kind STREQUAL "CLASS")
     list(SUBLIST words 2 -1 members)
     foreach(n IN LISTS names)

@@ -9,25 +9,20 @@
 namespace {
 
 using namespace flatcombotest;
-using namespace testsupport;
 
 const char kText[] = "A selected item with a rather long text";
-const wchar_t kWideText[] = L"A selected item with a rather long text";
 const int kImageWidth = 16;
 
 struct TipRow
 {
-    bool wide;
-    bool image;
+    bool wide, image;
     int extra;      // client width beyond text width + reserved room
     bool tip;
 };
 
 const TipRow kTips[] = {
-    { false, false, 0, true  }, { false, false, 1, false },
-    { false, true,  0, true  }, { false, true,  1, false },
-    { true,  false, 0, true  }, { true,  false, 1, false },
-    { true,  true,  0, true  }, { true,  true,  1, false },
+    { false, false, 0, true }, { false, false, 1, false }, { false, true, 0, true }, { false, true, 1, false },
+    { true,  false, 0, true }, { true,  false, 1, false }, { true,  true, 0, true }, { true,  true, 1, false },
 };
 
 class TipTest : public FlatComboTest, public ::testing::WithParamInterface<TipRow>
@@ -37,12 +32,11 @@ protected:
     {
         FlatComboTest::SetUp();
         m_pCombo = MakeCombo();
-        AddItems(m_pCombo, &m_pszText, 1);
+        const char* texts[] = { kText };
+        AddItems(m_pCombo, texts, 1);
         m_pCombo->SetCurSel(0);
-        m_hTip = ::CreateWindowExA(0, TOOLTIPS_CLASSA, NULL, WS_POPUP, 0, 0, 0, 0, m_dlg.m_hWnd,
-                                   NULL, NULL, NULL);
-        ASSERT_NE((HWND)NULL, m_hTip);
-        ASSERT_EQ(0, ::GetDlgCtrlID(m_hTip));
+        m_hTip = ::CreateWindowExA(0, TOOLTIPS_CLASSA, NULL, WS_POPUP, 0, 0, 0, 0, m_dlg.m_hWnd, 0, 0, 0);
+        ASSERT_EQ(0, ::GetDlgCtrlID(m_hTip));   // the request comes from an id-0 control
     }
     void TearDown() override
     {
@@ -55,20 +49,16 @@ protected:
     void GiveImage()
     {
         m_hImages = ImageList_Create(kImageWidth, 16, ILC_COLOR24, 1, 0);
-        HDC hdc = ::GetDC(NULL);
-        HBITMAP hBitmap = ::CreateCompatibleBitmap(hdc, kImageWidth, 16);
-        ::ReleaseDC(NULL, hdc);
+        HBITMAP hBitmap = ::CreateBitmap(kImageWidth, 16, 1, 32, NULL);
         ImageList_Add(m_hImages, hBitmap, NULL);
         ::DeleteObject(hBitmap);
         m_pCombo->SendMessage(CBEM_SETIMAGELIST, 0, (LPARAM)m_hImages);
         COMBOBOXEXITEMA item = {};
         item.mask = CBEIF_IMAGE;
-        item.iItem = 0;
-        item.iImage = 0;
-        m_pCombo->SendMessage(CBEM_SETITEMA, 0, (LPARAM)&item);
+        m_pCombo->SendMessage(CBEM_SETITEMA, 0, (LPARAM)&item);   // item 0, image 0
     }
 
-    // Makes the control's client width text width + reserved + extra.
+    // Makes the client width text width + reserved room + extra.
     void SizeFor(bool image, int extra)
     {
         HDC hdc = ::GetDC(m_pCombo->m_hWnd);
@@ -77,32 +67,40 @@ protected:
         ::GetTextExtentPoint32A(hdc, kText, lstrlenA(kText), &size);
         ::SelectObject(hdc, hOld);
         ::ReleaseDC(m_pCombo->m_hWnd, hdc);
-        const int reserved = ::GetSystemMetrics(SM_CXHTHUMB) + 2 * ::GetSystemMetrics(SM_CXBORDER) + 8 +
-                             (image ? kImageWidth : 0);
+        const int cx = size.cx + extra + ::GetSystemMetrics(SM_CXHTHUMB) + 2 * ::GetSystemMetrics(SM_CXBORDER) +
+                       8 + (image ? kImageWidth : 0);
         CRect rcWindow, rcClient;
         m_pCombo->GetWindowRect(&rcWindow);
         m_pCombo->GetClientRect(&rcClient);
-        const int cx = size.cx + reserved + extra + rcWindow.Width() - rcClient.Width();
-        m_pCombo->SetWindowPos(NULL, 0, 0, cx, rcWindow.Height(), SWP_NOZORDER | SWP_NOMOVE);
+        m_pCombo->SetWindowPos(NULL, 0, 0, cx + rcWindow.Width() - rcClient.Width(), rcWindow.Height(),
+                               SWP_NOZORDER | SWP_NOMOVE);
         m_pCombo->GetClientRect(&rcClient);
-        ASSERT_EQ(size.cx + reserved + extra, rcClient.Width());
+        ASSERT_EQ(cx, rcClient.Width());
     }
 
-    template <class INFO>
-    LRESULT Ask(INFO* pInfo, UINT code, UINT uFlags)
+    // Sends a request; returns the text it was given ("" when none), as bytes.
+    template <class INFO, class CHAR>
+    std::string Ask(UINT code, UINT uFlags, INFO info = INFO())
     {
-        pInfo->hdr.hwndFrom = m_hTip;
-        pInfo->hdr.idFrom = (UINT_PTR)Inner(m_pCombo);
-        pInfo->hdr.code = code;
-        pInfo->uFlags = uFlags;
-        pInfo->hinst = ::GetModuleHandleA(NULL);
-        return m_pCombo->SendMessage(WM_NOTIFY, 0, (LPARAM)pInfo);
+        info.hdr.hwndFrom = m_hTip;
+        info.hdr.idFrom = (UINT_PTR)Inner(m_pCombo);
+        info.hdr.code = code;
+        info.uFlags = uFlags;
+        info.hinst = ::GetModuleHandleA(NULL);
+        m_pCombo->SendMessage(WM_NOTIFY, 0, (LPARAM)&info);
+        std::string text;
+        for (const CHAR* p = (const CHAR*)info.lpszText; p != NULL && *p != 0; ++p)
+            text += (*p > 0 && *p < 0x80) ? (char)*p : '?';
+        m_hinst = info.hinst;
+        return text;
     }
+    std::string AskA(UINT uFlags) { return Ask<NMTTDISPINFOA, char>(TTN_NEEDTEXTA, uFlags); }
+    std::string AskW(UINT uFlags) { return Ask<NMTTDISPINFOW, wchar_t>(TTN_NEEDTEXTW, uFlags); }
 
     CFlatCombo* m_pCombo = NULL;
     HWND m_hTip = NULL;
     HIMAGELIST m_hImages = NULL;
-    const char* m_pszText = kText;
+    HINSTANCE m_hinst = NULL;
 };
 
 TEST_P(TipTest, ShowsTheTextOnlyWhenItDoesNotFit)
@@ -111,37 +109,8 @@ TEST_P(TipTest, ShowsTheTextOnlyWhenItDoesNotFit)
     if (row.image)
         GiveImage();
     SizeFor(row.image, row.extra);
-    if (!row.wide)
-    {
-        NMTTDISPINFOA info = {};
-        Ask(&info, TTN_NEEDTEXTA, TTF_IDISHWND);
-        if (row.tip)
-        {
-            ASSERT_NE(nullptr, info.lpszText);
-            EXPECT_STREQ(kText, info.lpszText);
-            EXPECT_EQ((HINSTANCE)NULL, info.hinst);
-        }
-        else
-        {
-            EXPECT_EQ(nullptr, info.lpszText);
-            EXPECT_EQ(::GetModuleHandleA(NULL), info.hinst);
-        }
-    }
-    else
-    {
-        NMTTDISPINFOW info = {};
-        Ask(&info, TTN_NEEDTEXTW, TTF_IDISHWND);
-        if (row.tip)
-        {
-            ASSERT_NE(nullptr, info.lpszText);
-            EXPECT_EQ(std::wstring(kWideText), std::wstring(info.lpszText));
-            EXPECT_EQ((HINSTANCE)NULL, info.hinst);
-        }
-        else
-        {
-            EXPECT_EQ(nullptr, info.lpszText);
-        }
-    }
+    EXPECT_EQ(row.tip ? kText : "", row.wide ? AskW(TTF_IDISHWND) : AskA(TTF_IDISHWND));
+    EXPECT_EQ(row.tip ? (HINSTANCE)NULL : ::GetModuleHandleA(NULL), m_hinst);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, TipTest, ::testing::ValuesIn(kTips));
@@ -149,12 +118,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, TipTest, ::testing::ValuesIn(kTips));
 TEST_F(TipTest, RequestsForToolsWithoutAWindowIdAreNotAnswered)
 {
     SizeFor(false, -50);
-    NMTTDISPINFOA info = {};
-    Ask(&info, TTN_NEEDTEXTA, 0);
-    EXPECT_EQ(nullptr, info.lpszText);
-    NMTTDISPINFOW wide = {};
-    Ask(&wide, TTN_NEEDTEXTW, 0);
-    EXPECT_EQ(nullptr, wide.lpszText);
+    EXPECT_EQ("", AskA(0));
+    EXPECT_EQ("", AskW(0));
 }
 
 TEST_F(TipTest, HitTestAsksForTheTextAndAlwaysShowsTheTip)
