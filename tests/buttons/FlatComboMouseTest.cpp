@@ -48,7 +48,16 @@ TEST_F(FlatComboTest, HoverRaisesTheButtonOnceWithTheCaptureOnTheInnerBox)
 
     // Moving within the control draws nothing more.
     Smear(hInner, kSmear);
+    RecordControl(hInner, "inner");
     ASSERT_TRUE(MouseMoveTo(hInner, 40, y));
+    ASSERT_TRUE(PumpUntil([&]() {
+        const std::vector<RecordedMsg> log = Recorder().Log("inner");
+        for (size_t i = 0; i < log.size(); ++i)
+            if (log[i].message == WM_MOUSEMOVE && LOWORD(log[i].lParam) == 40)
+                return true;
+        return false;
+    }, 30000));
+    UnrecordControl(hInner);
     EXPECT_EQ(kSmear, WindowPixels(hInner).At(x, y));
     EXPECT_EQ(CFlatCombo::FS_Hot, StateOf(pCombo).nFrameState);
 

@@ -11,6 +11,30 @@ using namespace flatcombotest;
 using namespace testsupport;
 
 const COLORREF kSmear = RGB(255, 0, 255);
+
+// A black 100 x 40 bitmap selected into a memory DC.
+struct MemoryDc
+{
+    MemoryDc()
+    {
+        HDC hdcScreen = ::GetDC(NULL);
+        hdc = ::CreateCompatibleDC(hdcScreen);
+        hBitmap = CreateTopDownDib(hdcScreen, 100, 40);
+        ::ReleaseDC(NULL, hdcScreen);
+        hOld = ::SelectObject(hdc, hBitmap);
+        RECT rc = { 0, 0, 100, 40 };
+        ::FillRect(hdc, &rc, (HBRUSH)::GetStockObject(BLACK_BRUSH));
+    }
+    ~MemoryDc()
+    {
+        ::SelectObject(hdc, hOld);
+        ::DeleteObject(hBitmap);
+        ::DeleteDC(hdc);
+    }
+    HDC hdc;
+    HBITMAP hBitmap;
+    HGDIOBJ hOld;
+};
 const int F = COLOR_BTNFACE, S = COLOR_BTNSHADOW, H = COLOR_BTNHIGHLIGHT, X = -1;
 
 enum Action { None, MoveInside, PressControl, Disable };
@@ -85,27 +109,13 @@ INSTANTIATE_TEST_SUITE_P(States, FramePaintTest, ::testing::ValuesIn(kFrames),
 TEST_F(FlatComboTest, DrawFramePutsBackTheDeviceContext)
 {
     CFlatCombo* pCombo = MakeCombo();
-    HDC hdcScreen = ::GetDC(NULL);
-    HDC hdc = ::CreateCompatibleDC(hdcScreen);
-    HBITMAP hBitmap = CreateTopDownDib(hdcScreen, 200, 40);
-    HGDIOBJ hOld = ::SelectObject(hdc, hBitmap);
-    ::SetBkColor(hdc, RGB(1, 2, 3));
-    const DcStateSnapshot before(hdc);
-    TessarineTestFlatComboDrawFrame(pCombo, hdc);
-    EXPECT_DC_STATE(before, hdc);
-    EXPECT_EQ(::GetSysColor(F), ::GetPixel(hdc, 0, 5));
-    ::SelectObject(hdc, hOld);
-    ::DeleteObject(hBitmap);
-    ::DeleteDC(hdc);
-    ::ReleaseDC(NULL, hdcScreen);
+    MemoryDc mem;
+    ::SetBkColor(mem.hdc, RGB(1, 2, 3));
+    const DcStateSnapshot before(mem.hdc);
+    TessarineTestFlatComboDrawFrame(pCombo, mem.hdc);
+    EXPECT_DC_STATE(before, mem.hdc);
+    EXPECT_EQ(::GetSysColor(F), ::GetPixel(mem.hdc, 0, 5));
 }
-
-} // namespace
-
-namespace {
-
-using namespace flatcombotest;
-using namespace testsupport;
 
 // An item the extended combo box does not have, so that it draws nothing
 // itself and only the background shows.
@@ -134,13 +144,8 @@ TEST_P(DrawItemTest, FillsTheItemBackground)
 {
     const DrawItemRow& row = GetParam();
     CFlatCombo* pCombo = MakeCombo();
-    HDC hdcScreen = ::GetDC(NULL);
-    HDC hdc = ::CreateCompatibleDC(hdcScreen);
-    HBITMAP hBitmap = CreateTopDownDib(hdcScreen, 100, 20);
-    ::ReleaseDC(NULL, hdcScreen);
-    HGDIOBJ hOld = ::SelectObject(hdc, hBitmap);
-    RECT rcAll = { 0, 0, 100, 20 };
-    ::FillRect(hdc, &rcAll, (HBRUSH)::GetStockObject(BLACK_BRUSH));
+    MemoryDc mem;
+    const HDC hdc = mem.hdc;
     const DcStateSnapshot before(hdc);
 
     DRAWITEMSTRUCT dis = {};
@@ -158,9 +163,6 @@ TEST_P(DrawItemTest, FillsTheItemBackground)
     const COLORREF expected = row.colour < 0 ? RGB(0, 0, 0) : ::GetSysColor(row.colour);
     EXPECT_EQ(expected, ::GetPixel(hdc, 50, 10));
     EXPECT_EQ(RGB(0, 0, 0), ::GetPixel(hdc, 5, 10));
-    ::SelectObject(hdc, hOld);
-    ::DeleteObject(hBitmap);
-    ::DeleteDC(hdc);
 }
 
 INSTANTIATE_TEST_SUITE_P(Items, DrawItemTest, ::testing::ValuesIn(kDrawItems),
