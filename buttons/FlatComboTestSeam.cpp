@@ -17,6 +17,7 @@ struct FlatComboTestAccess
 		return TRUE;
 	}
 	static HWND FocusBefore() { return CFlatCombo::s_hwndFocusBefore; }
+	static void ClearFocusBefore() { CFlatCombo::s_hwndFocusBefore = NULL; }
 	static BOOL Hook(CFlatCombo* p, HWND hWnd)
 	{
 		p->m_frameHook.Attach(p, CWnd::FromHandle(hWnd));
@@ -35,6 +36,11 @@ extern "C" BOOL __cdecl TessarineTestFlatComboState(const CFlatCombo* pCombo, Fl
 extern "C" HWND __cdecl TessarineTestFlatComboFocusBefore()
 {
 	return FlatComboTestAccess::FocusBefore();
+}
+
+extern "C" void __cdecl TessarineTestFlatComboClearFocusBefore()
+{
+	FlatComboTestAccess::ClearFocusBefore();
 }
 
 extern "C" BOOL __cdecl TessarineTestFlatComboHook(CFlatCombo* pCombo, HWND hWnd)

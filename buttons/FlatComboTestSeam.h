@@ -28,6 +28,8 @@ extern "C" AFX_EXT_API BOOL __cdecl TessarineTestFlatComboState(const CFlatCombo
 // The window that had the focus when the pending click began (shared by
 // every flat combo), or NULL.
 extern "C" AFX_EXT_API HWND __cdecl TessarineTestFlatComboFocusBefore();
+// Forgets it, as a close-up does, so that each test starts without one.
+extern "C" AFX_EXT_API void __cdecl TessarineTestFlatComboClearFocusBefore();
 
 // Moves the control's frame hook onto hWnd, as the newest hook of that
 // window (NULL unhooks); the inner box the control draws on stays the same.

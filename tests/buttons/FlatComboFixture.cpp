@@ -48,6 +48,9 @@ bool WaitForPixel(HWND hwnd, int x, int y, COLORREF colour)
 void FlatComboTest::SetUp()
 {
     HostWindowTest::SetUp();
+    // Shared by every flat combo of the process: a click of an earlier test
+    // that no close-up followed would still be remembered.
+    TessarineTestFlatComboClearFocusBefore();
     DialogTemplateBuilder dlg(WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 300, 160);
     dlg.SetFont(8, "MS Shell Dlg");
     dlg.AddItem(DialogTemplateBuilder::ComboBox, "", kListId,
