@@ -6,6 +6,9 @@
 
 #include <string>
 
+#include "InputHelpers.h"
+#include "MessageRecorder.h"
+
 namespace {
 
 using namespace flatcombotest;
@@ -139,6 +142,65 @@ TEST_F(TipTest, HitTestAsksForTheTextAndAlwaysShowsTheTip)
     EXPECT_EQ((UINT)TTF_ALWAYSTIP, miss.uFlags);
     EXPECT_EQ(LPSTR_TEXTCALLBACKA, miss.lpszText);
     EXPECT_EQ(-1, m_pCombo->OnToolHitTest(CPoint(-10, -10), NULL));
+}
+
+} // namespace
+
+namespace {
+
+using namespace flatcombotest;
+using namespace testsupport;
+
+BOOL CALLBACK FindVisibleTip(HWND hWnd, LPARAM lParam)
+{
+    char szClass[64] = "";
+    ::GetClassNameA(hWnd, szClass, 64);
+    if (lstrcmpiA(szClass, TOOLTIPS_CLASSA) == 0 && ::IsWindowVisible(hWnd))
+    {
+        *reinterpret_cast<HWND*>(lParam) = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The framework's own tooltip, driven by a real mouse over a too-narrow
+// control and a message loop that pre-translates as the framework's does.
+TEST_F(FlatComboTest, TheFrameworkTooltipShowsTheFullText)
+{
+    CFlatCombo* pCombo = MakeCombo();
+    const char* texts[] = { kText };
+    AddItems(pCombo, texts, 1);
+    pCombo->SetCurSel(0);
+    pCombo->SetWindowPos(NULL, 0, 0, 120, 30, SWP_NOZORDER | SWP_NOMOVE);
+    ASSERT_TRUE(MouseMoveTo(Inner(pCombo), 30, 8));
+    // That move was pumped without the framework; this one goes through it.
+    ::PostMessageA(Inner(pCombo), WM_MOUSEMOVE, 0, MAKELPARAM(30, 8));
+
+    HWND hTip = NULL;
+    char szTip[128] = "";
+    // PumpUntil would dispatch without the framework: this loop pumps itself,
+    // with a deadline that only catches a hang.
+    bool shown = false;
+    for (const DWORD start = ::GetTickCount(); !shown && ::GetTickCount() - start < 30000;)
+    {
+        MSG msg;
+        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+        {
+            if (!CWnd::WalkPreTranslateTree(NULL, &msg))
+            {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageA(&msg);
+            }
+        }
+        ::EnumThreadWindows(::GetCurrentThreadId(), FindVisibleTip, (LPARAM)&hTip);
+        // The text the tip shows.
+        if (hTip != NULL && ::GetWindowTextA(hTip, szTip, sizeof(szTip)) > 0)
+            shown = lstrcmpA(szTip, kText) == 0;
+        if (!shown)
+            ::MsgWaitForMultipleObjects(0, NULL, FALSE, 50, QS_ALLINPUT);
+    }
+    EXPECT_TRUE(shown) << "tip " << hTip << " \"" << szTip << "\"";
+    CWnd::CancelToolTips();
 }
 
 } // namespace
