@@ -29,7 +29,7 @@ public:
     // True when the module imports the function and its entry was replaced.
     bool Active() const { return m_pEntry != NULL; }
     // The function the entry held before.
-    FARPROC Original() const { return m_original; }
+    void* Original() const { return reinterpret_cast<void*>(m_original); }
 
 private:
     ImportPatch(const ImportPatch&);
