@@ -254,6 +254,62 @@ protected:
 const char kFilter[] = "Data files (*.sav)|*.sav|All files (*.*)|*.*";
 
 /////////////////////////////////////////////////////////////////////////////
+// What the constructor hands on to CFileDialog
+
+struct ConstructCase
+{
+	const char* name;
+	const char* pszFilter;
+	std::vector<std::string> filters;   // the translated list, in order
+	const char* pszFileName;
+	const char* pszExt;
+	const char* pszTitle;
+};
+
+const ConstructCase kConstructCases[] = {
+	{ "ClosedFilter",    "Text (*.txt)|*.txt|All (*.*)|*.*||", { "Text (*.txt)", "*.txt", "All (*.*)", "*.*" }, "report.txt", "txt", "report" },
+	{ "OneClosingBar",   "Text (*.txt)|*.txt|",                { "Text (*.txt)", "*.txt" },                    "a.b.c",      "c",   "a.b" },
+	{ "NoClosingBar",    "Text (*.txt)|*.txt",                 { "Text (*.txt)", "*.txt" },                    "noext",      "",    "noext" },
+	{ "EmptyFilter",     "",                                   { },                                            "",           "",    "" },
+};
+
+class FileDialogConstruct : public ::testing::TestWithParam<ConstructCase>
+{
+};
+
+TEST_P(FileDialogConstruct, TranslatesTheFilterAndKeepsTheName)
+{
+	const ConstructCase& c = GetParam();
+	DialogPtr pDlg(new CFileDialogEx(FALSE, "txt", c.pszFileName, OFN_HIDEREADONLY, c.pszFilter), &DeleteDialog);
+	const OPENFILENAME_NT4A& ofn = pDlg->m_ofn;
+
+	EXPECT_EQ(sizeof(OPENFILENAME_NT4A), ofn.lStructSize);
+	EXPECT_EQ((DWORD)(OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLEHOOK), ofn.Flags);
+	EXPECT_STREQ("txt", ofn.lpstrDefExt);
+	EXPECT_EQ((DWORD)_MAX_PATH, ofn.nMaxFile);
+	EXPECT_STREQ(c.pszFileName, ofn.lpstrFile);
+	EXPECT_TRUE(ofn.lpfnHook != NULL);
+
+	// pairs up to an empty string; the one after the last pattern ends the list
+	ASSERT_TRUE(ofn.lpstrFilter != NULL);
+	const char* p = ofn.lpstrFilter;
+	for (const std::string& expected : c.filters)
+	{
+		EXPECT_EQ(expected, p);
+		p += strlen(p) + 1;
+	}
+	EXPECT_EQ('\0', *p) << "the list does not end after " << c.filters.size() << " strings";
+
+	EXPECT_STREQ(c.pszFileName, pDlg->GetPathName());
+	EXPECT_STREQ(c.pszFileName, pDlg->GetFileName());
+	EXPECT_STREQ(c.pszExt, pDlg->GetFileExt());
+	EXPECT_STREQ(c.pszTitle, pDlg->GetFileTitle());
+}
+
+INSTANTIATE_TEST_SUITE_P(Filters, FileDialogConstruct, ::testing::ValuesIn(kConstructCases),
+                         [](const ::testing::TestParamInfo<ConstructCase>& info) { return info.param.name; });
+
+/////////////////////////////////////////////////////////////////////////////
 // OK and Cancel
 
 struct OkCase
@@ -358,6 +414,27 @@ TEST_P(FileDialogVersion, CancelledDialogGotTheLayoutOfTheVersion)
 
 INSTANTIATE_TEST_SUITE_P(Versions, FileDialogVersion, ::testing::ValuesIn(kVersionCases),
                          [](const ::testing::TestParamInfo<VersionCase>& info) { return info.param.name; });
+
+// A host's own name buffer that the name fills to the last character: the
+// name is cut at that character, and nothing beyond the buffer is read or
+// written.
+TEST_F(FileDialogTest, NameFillingTheBufferStaysInside)
+{
+	struct
+	{
+		char name[8];
+		char guard[8];
+	} buffer;
+	memcpy(buffer.name, "abcdefgh", 8);
+	memcpy(buffer.guard, "XXXXXXX", 8);
+	DialogPtr pDlg = NewDialog(TRUE, NULL, OFN_HIDEREADONLY, kFilter, Host());
+	pDlg->m_ofn.lpstrFile = buffer.name;
+	pDlg->m_ofn.nMaxFile = sizeof(buffer.name);
+
+	EXPECT_EQ(IDCANCEL, Run(*pDlg, [](HWND hDialog, HWND) { Press(hDialog, IDCANCEL); }));
+	EXPECT_STREQ("abcdefg", buffer.name);
+	EXPECT_STREQ("XXXXXXX", buffer.guard);
+}
 
 /////////////////////////////////////////////////////////////////////////////
 // Help
