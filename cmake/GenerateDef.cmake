@@ -9,6 +9,8 @@
 #   SYMBOL <Class::member> <ordinal> [NONAME]
 #   CLASS <Class> <member...>|*      members by unqualified name; <Class> = constructors,
 #                                    ~<Class> = destructor; * = every member
+#   RESERVE <ordinal>                a fixed ordinal that the numbering skips, for an
+#                                    export that is not built yet
 # Class members and type info are numbered from 100 up in the order of their
 # decorated names, skipping the fixed ordinals; virtual tables never appear.
 
@@ -82,7 +84,10 @@ foreach(rule IN LISTS rules)
   endif()
   list(GET words 0 kind)
   list(GET words 1 what)
-  if(kind STREQUAL "FUNCTION" OR kind STREQUAL "SYMBOL")
+  if(kind STREQUAL "RESERVE")
+    # never handed out by the numbering, whether or not its export exists
+    list(APPEND fixed_ordinals ${what})
+  elseif(kind STREQUAL "FUNCTION" OR kind STREQUAL "SYMBOL")
     list(GET words 2 ordinal)
     set(found "")
     foreach(n IN LISTS names)
