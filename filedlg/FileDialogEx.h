@@ -35,11 +35,11 @@ public:
 public:
 	virtual ~CFileDialogEx();
 
+protected:
 	// Whether the system is Windows 2000 or later (NT platform, major
 	// version 5 or higher), by GetVersionEx.
 	static BOOL IsWin2000OrLater();
 
-protected:
 	// The structure the system is given while the dialog runs: m_ofn
 	// followed by the three fields that Windows 2000 added, always 0.
 	OPENFILENAME m_ofnEx;
