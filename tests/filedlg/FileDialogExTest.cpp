@@ -160,8 +160,12 @@ void Press(HWND hDialog, int nId)
 void CALLBACK DriveDialog(HWND, UINT, UINT_PTR, DWORD)
 {
 	Driver& d = g_driver;
+	// explorer style binds the object to the child dialog, the old style to
+	// the dialog itself
 	HWND hChild = d.pDlg->m_hWnd;
-	HWND hDialog = hChild != NULL ? ::GetParent(hChild) : NULL;
+	HWND hDialog = hChild;
+	if (hChild != NULL && (d.pDlg->m_ofn.Flags & OFN_EXPLORER))
+		hDialog = ::GetParent(hChild);
 	if (::GetTickCount() - d.dwStart > kDeadlineMs)
 	{
 		// a dialog that never came up or never ended: end it
@@ -434,6 +438,26 @@ TEST_F(FileDialogTest, NameFillingTheBufferStaysInside)
 	EXPECT_EQ(IDCANCEL, Run(*pDlg, [](HWND hDialog, HWND) { Press(hDialog, IDCANCEL); }));
 	EXPECT_STREQ("abcdefg", buffer.name);
 	EXPECT_STREQ("XXXXXXX", buffer.guard);
+}
+
+// Without OFN_EXPLORER the creation hook binds the object to the (old-style)
+// dialog window itself.
+TEST_F(FileDialogTest, OldStyleDialogIsBoundToItsWindow)
+{
+	DialogPtr pDlg = NewDialog(TRUE, NULL, OFN_HIDEREADONLY, kFilter, Host());
+	pDlg->m_ofn.Flags &= ~OFN_EXPLORER;
+	HWND hOwner = NULL;
+	char szClass[32] = { 0 };
+	EXPECT_EQ(IDCANCEL, Run(*pDlg, [&](HWND hDialog, HWND) {
+		hOwner = ::GetWindow(hDialog, GW_OWNER);
+		::GetClassNameA(hDialog, szClass, sizeof(szClass));
+		Press(hDialog, IDCANCEL);
+	}));
+	EXPECT_TRUE(Seen().bBound);
+	EXPECT_STREQ("#32770", szClass);
+	EXPECT_EQ(Host(), hOwner);
+	EXPECT_EQ(sizeof(OPENFILENAMEA), g_calls.ofnSizes.at(0));
+	ExpectOwnerRestored();
 }
 
 /////////////////////////////////////////////////////////////////////////////
