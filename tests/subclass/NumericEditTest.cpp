@@ -177,7 +177,6 @@ protected:
 	void Type(const char* pszText)
 	{
 		::SetFocus(Number());
-		m_nChars = 0;
 		RecordControl(Number(), "edit");
 		Recorder().SetFilter("edit", [](HWND, UINT message, WPARAM, LPARAM) { return message == WM_CHAR; });
 		TypeText(pszText);
@@ -200,7 +199,6 @@ protected:
 
 	CNumberDialog* m_pDialog = NULL;
 	ImportPatch* m_pBeep = NULL;
-	int m_nChars = 0;
 };
 
 /////////////////////////////////////////////////////////////////////////////
