@@ -440,6 +440,8 @@ TEST_F(HandleMaps, ObjectsLeaveTheMapOfTheThreadThatAttachedThem)
     ASSERT_TRUE(brush.CreateSolidBrush(RGB(4, 5, 6)));
     HGDIOBJ hFirstBrush = brush.m_hObject;
     HBRUSH hSecondBrush = ::CreateSolidBrush(RGB(7, 8, 9));
+    // Image lists need device contexts, which 32-bit processes lack here.
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     CImageList images;
     ASSERT_TRUE(images.Create(16, 16, ILC_COLOR, 1, 1));
     HIMAGELIST hImages = images.m_hImageList;

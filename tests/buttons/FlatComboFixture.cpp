@@ -4,6 +4,7 @@
 
 #include "DialogTemplateBuilder.h"
 #include "MessageRecorder.h"
+#include "Wow64Limits.h"
 
 namespace flatcombotest {
 
@@ -48,6 +49,9 @@ bool WaitForPixel(HWND hwnd, int x, int y, COLORREF colour)
 void FlatComboTest::SetUp()
 {
     HostWindowTest::SetUp();
+    // Extended combo boxes on a dialog need device contexts (the dialog's
+    // font, the item images), which 32-bit processes lack here.
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     // Shared by every flat combo of the process: a click of an earlier test
     // that no close-up followed would still be remembered.
     TessarineTestFlatComboClearFocusBefore();

@@ -34,6 +34,8 @@ protected:
     void SetUp() override
     {
         FlatComboTest::SetUp();
+        if (IsSkipped())
+            return;
         m_pCombo = MakeCombo();
         const char* texts[] = { kText };
         AddItems(m_pCombo, texts, 1);

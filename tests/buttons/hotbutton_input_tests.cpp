@@ -1,6 +1,7 @@
 // Hot tracking, keys, clicks, check changes, the setters, the tooltip
 // answer, binding in dialogs and the exports.
 #include "HotButtonFixture.h"
+#include "Wow64Limits.h"
 
 using namespace testsupport;
 using namespace hottest;
@@ -95,6 +96,7 @@ TEST_F(HotButtonTest, DisabledButtonsIgnoreTracking)
 
 TEST_F(HotButtonTest, ClickAndDoubleClickNotifyTheParent)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     Make();
     LeftClick(Btn(), 40, 12);
     ASSERT_TRUE(WaitFor("parent", WM_COMMAND));
@@ -119,6 +121,7 @@ TEST_F(HotButtonTest, ClickAndDoubleClickNotifyTheParent)
 
 TEST_F(HotButtonTest, SpacePressesAndReleasesLikeTheMouse)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     Make();
     m_btn.SetFocus();
     ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == Btn(); }, kTimeout));
@@ -162,6 +165,7 @@ class HotButtonKeys : public HotButtonTest, public ::testing::WithParamInterface
 
 TEST_P(HotButtonKeys, AnswerAndWhatReachesTheStandardProcedure)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     const KeyRow& row = GetParam();
     Make();
     if (row.message == WM_KEYUP)
@@ -177,6 +181,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, HotButtonKeys, ::testing::ValuesIn(kKeys));
 
 TEST_F(HotButtonTest, SettersRepaintOnlyOnChange)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     Make(BS_CHECKBOX);
     m_btn.SetBorderStyle((CHotButton::HB_BorderStyle)2);
     EXPECT_EQ(CHotButton::HB_Flat, m_btn.Border());
@@ -208,6 +213,7 @@ TEST_F(HotButtonTest, SettersRepaintOnlyOnChange)
 
 TEST_F(HotButtonTest, ImagesAreCopiedAndRemoved)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     Make();
     const COLORREF colours[] = { RGB(255, 0, 0), RGB(0, 0, 255) };
     CImageList images;
@@ -297,6 +303,7 @@ class HotButtonBinding : public HotButtonTest, public ::testing::WithParamInterf
 
 TEST_P(HotButtonBinding, BoundItemPaintsTracksAndClicks)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     DialogTemplateBuilder tmpl(WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, "");
     tmpl.SetFont(8, "MS Shell Dlg");
     tmpl.AddItem(DialogTemplateBuilder::Button, "Bound", (WORD)kButtonId,

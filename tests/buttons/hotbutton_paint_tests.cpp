@@ -3,6 +3,7 @@
 #include "HotButtonFixture.h"
 
 #include <algorithm>
+#include "Wow64Limits.h"
 
 using namespace testsupport;
 using namespace hottest;
@@ -48,6 +49,7 @@ class HotButtonBorder : public HotButtonTest, public ::testing::WithParamInterfa
 
 TEST_P(HotButtonBorder, RingsAndBackground)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     const BorderRow& row = GetParam();
     const int colours[] = { FACE, SHADOW, HILITE, DARK, LIGHT };
     for (int a = 0; a < 5; a++)
@@ -114,6 +116,7 @@ class HotButtonLayout : public HotButtonTest, public ::testing::WithParamInterfa
 
 TEST_P(HotButtonLayout, CaptionAndImage)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     const LayoutRow& row = GetParam();
     const COLORREF kColours[] = { RGB(255, 0, 0), RGB(0, 0, 255) };
     Make(BS_PUSHBUTTON | row.alignBits | (row.disabled ? WS_DISABLED : 0), row.text, 120, 30);
@@ -192,6 +195,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, HotButtonLayout, ::testing::ValuesIn(kLayouts),
 // while focused; the handlers leave a caller's DC as they found it.
 TEST_F(HotButtonTest, FocusRectangleOnlyWhileFocusedAndDcsPutBack)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     Make();
     const CRect ring(2, 2, kWidth - 4, kHeight - 4);    // client coordinates
     // Pixels of the rectangle's top row that are not face colour.
@@ -242,6 +246,7 @@ TEST_F(HotButtonTest, FocusRectangleOnlyWhileFocusedAndDcsPutBack)
 // A button without WM_SETFONT draws in the DC's own font.
 TEST_F(HotButtonTest, WithoutAFontTheCaptionUsesTheDcFont)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     Make(BS_PUSHBUTTON, "Wide caption");
     m_btn.SendMessage(WM_SETFONT, 0, FALSE);
     ClientPixels px = Paint();

@@ -17,6 +17,7 @@
 #include "MessageRecorder.h"
 #include "TestCanvas.h"
 #include "TestHostWindow.h"
+#include "Wow64Limits.h"
 
 namespace {
 
@@ -34,6 +35,8 @@ class Load3DColorImageListTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        // Image lists need device contexts, which 32-bit processes lack here.
+        SKIP_IF_WOW64_LIMIT(DeviceContexts);
         AfxSetResourceHandle(HostModule());
         // An image list the call has to replace: three 32 x 32 images.
         ASSERT_TRUE(m_list.Create(32, 32, ILC_COLOR24, 3, 1));
@@ -57,6 +60,7 @@ class StripTest : public Load3DColorImageListTest, public ::testing::WithParamIn
 // face) transparent; the old list is gone.
 TEST_P(StripTest, CutsTheStripWithButtonFaceTransparent)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     const StripCase& c = GetParam();
     ASSERT_TRUE(Load3DColorImageList(&m_list, c.cx, c.nBitmapID, LR_LOADMAP3DCOLORS));
     ASSERT_EQ(c.nImages, m_list.GetImageCount());
@@ -100,6 +104,7 @@ INSTANTIATE_TEST_SUITE_P(Widths, StripTest, ::testing::Values(
 // library's own module is current, since the strip is the host's.
 TEST_F(Load3DColorImageListTest, MissingBitmapLeavesTheListEmpty)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     AfxSetResourceHandle(LibraryModule());
     EXPECT_FALSE(Load3DColorImageList(&m_list, 16, IDB_TEST_STRIP, LR_LOADMAP3DCOLORS));
     EXPECT_EQ(nullptr, m_list.GetSafeHandle());
@@ -113,6 +118,7 @@ TEST_F(Load3DColorImageListTest, MissingBitmapLeavesTheListEmpty)
 
 TEST_F(Load3DColorImageListTest, WidthOfZeroOrLessIsRefused)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     const HIMAGELIST hBefore = m_list.GetSafeHandle();
     for (int cx : { 0, -16 })
     {

@@ -19,6 +19,7 @@
 #include "DrawUtilTestSeam.h"
 #include "TestCanvas.h"
 #include "TestHostWindow.h"
+#include "Wow64Limits.h"
 
 namespace {
 
@@ -87,6 +88,9 @@ protected:
     void SetUp() override
     {
         HostWindowTest::SetUp();
+        // Image lists and list views' drag images need device contexts,
+        // which 32-bit processes lack here.
+        SKIP_IF_WOW64_LIMIT(DeviceContexts);
         AfxSetResourceHandle(::GetModuleHandle(NULL));   // it holds another string 41011
         ASSERT_TRUE(m_icons.Create(16, 16, ILC_COLOR24 | ILC_MASK, 2, 0));
         for (COLORREF colour : { RGB(255, 0, 0), RGB(0, 0, 255) })
@@ -205,6 +209,7 @@ class DragImageCaseTest : public DragImageTest, public ::testing::WithParamInter
 
 TEST_P(DragImageCaseTest, DrawsTheSelectionAsExpected)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     const DragCase& c = GetParam();
     if (c.bKeyBackground)
     {
@@ -245,6 +250,7 @@ INSTANTIATE_TEST_SUITE_P(Selections, DragImageCaseTest, ::testing::Values(
 
 TEST_F(DragImageTest, HotSpotIsTheCursorInsideTheImage)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     Select({ 3, 4, 6 });
     CPoint cursor(60, 90);
     m_list.ClientToScreen(&cursor);
@@ -267,6 +273,7 @@ TEST_F(DragImageTest, HotSpotIsTheCursorInsideTheImage)
 
 TEST_F(DragImageTest, NoSelectionGivesNoImage)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     Select({});
     POINT hot = { 7, 7 };
     EXPECT_EQ(nullptr, CreateDragImageEx(&m_list, &hot, 5));

@@ -11,6 +11,7 @@
 
 #include "GroupBox.h"
 #include "TestCanvas.h"
+#include "Wow64Limits.h"
 
 namespace {
 
@@ -98,6 +99,7 @@ class GroupBoxFrameTest : public GroupBoxTest, public ::testing::WithParamInterf
 
 TEST_P(GroupBoxFrameTest, DrawsTheStrokesAndNothingElse)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     Draw(OPAQUE, GetParam(), "");
     TestCanvas expected(kWidth, kHeight, kMarker);
     PaintExpectedFrame(expected, GetParam());
@@ -111,6 +113,7 @@ INSTANTIATE_TEST_SUITE_P(Rects, GroupBoxFrameTest, ::testing::Values(
 
 TEST_F(GroupBoxTest, TopRunsAlongRows6And7)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     Draw(OPAQUE, RECT{ 0, 0, 100, 50 }, "");
     testsupport::ClientPixels pixels(m_canvas.Dc(), RECT{ 0, 0, kWidth, kHeight });
     EXPECT_ROW(pixels, 6, 0, 100, ::GetSysColor(COLOR_BTNSHADOW));
@@ -126,6 +129,7 @@ class GroupBoxCaptionTest : public GroupBoxTest, public ::testing::WithParamInte
 
 TEST_P(GroupBoxCaptionTest, LabelSitsOnTheFrame)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     const RECT rc = { 0, 0, 100, 50 };
     Draw(GetParam(), rc, "Data");
 
@@ -184,6 +188,7 @@ public:
 
 TEST_F(GroupBoxTest, GoesThroughTheContextsVirtualMembers)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     const std::string set[] = { "font", "text " + testsupport::ColourText(RGB(0, 0, 0)),
                                 "bk " + testsupport::ColourText(::GetSysColor(COLOR_MENU)) };
     const std::string back[] = { "font back", "text " + testsupport::ColourText(RGB(0, 0, 255)),

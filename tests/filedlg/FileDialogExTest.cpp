@@ -30,6 +30,7 @@
 #include <memory>
 #include <string>
 #include <vector>
+#include "Wow64Limits.h"
 
 using namespace testsupport;
 
@@ -329,6 +330,7 @@ class FileDialogOk : public FileDialogTest, public ::testing::WithParamInterface
 
 TEST_P(FileDialogOk, ReturnsTheChosenPath)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
 	const OkCase& c = GetParam();
 	ScratchFolder folder("filedialog_");
 	ASSERT_TRUE(folder.Valid());
@@ -395,6 +397,7 @@ class FileDialogVersion : public FileDialogTest, public ::testing::WithParamInte
 
 TEST_P(FileDialogVersion, CancelledDialogGotTheLayoutOfTheVersion)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
 	const VersionCase& c = GetParam();
 	g_calls.bExSucceeds = c.bExSucceeds;
 	g_calls.bPlainSucceeds = c.bPlainSucceeds;
@@ -444,6 +447,7 @@ TEST_F(FileDialogTest, NameFillingTheBufferStaysInside)
 // dialog window itself.
 TEST_F(FileDialogTest, OldStyleDialogIsBoundToItsWindow)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
 	DialogPtr pDlg = NewDialog(TRUE, NULL, OFN_HIDEREADONLY, kFilter, Host());
 	pDlg->m_ofn.Flags &= ~OFN_EXPLORER;
 	HWND hOwner = NULL;
@@ -512,6 +516,7 @@ void ClickHelp(HWND hDialog, HWND hChild)
 
 TEST_P(FileDialogHelp, HelpButtonOpensTheTopicOfTheTemplate)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
 	const HelpCase& c = GetParam();
 	if (c.host == withoutHelpPath)
 	{

@@ -510,6 +510,7 @@ class HistogramPenWidth : public HistogramMouse, public ::testing::WithParamInte
 
 TEST_P(HistogramPenWidth, LimitedForDrawingAndHitTest)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     const PenWidthCase& c = GetParam();
     ASSERT_TRUE(m_hist.AddCutpoint(5.0));
     m_hist.SetCutpointLineWidth(c.width);

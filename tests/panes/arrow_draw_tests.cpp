@@ -3,6 +3,7 @@
 #include "ArrowFixture.h"
 #include "PixelHelpers.h"
 #include "TessarineRes.h"
+#include "Wow64Limits.h"
 
 using namespace arrowtest;
 using namespace testsupport;
@@ -69,6 +70,7 @@ class ArrowDrawTest : public ArrowTest, public ::testing::WithParamInterface<Dra
 
 TEST_P(ArrowDrawTest, DrawsTheMappedBitmapsAtTheirPlacesAndNothingElse)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     const DrawRow& row = GetParam();
     TestArrow arrow;
     ASSERT_TRUE(arrow.Initialize(HostWnd(), row.bVertical, &row.rect));
@@ -155,6 +157,7 @@ class ArrowFrameTest : public ArrowTest, public ::testing::WithParamInterface<Fr
 
 TEST_P(ArrowFrameTest, DrawsTheFrameOfTheTrackStateAtOnce)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     const FrameRow& row = GetParam();
     TestArrow arrow;
     ASSERT_TRUE(arrow.Initialize(HostWnd(), row.bVertical, &kArrowRect));
@@ -186,6 +189,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ArrowFrameTest, ::testing::ValuesIn(kFrames), Row
 // frames drawn outside the paint cycle must leave that DC as they found it.
 TEST_F(ArrowTest, FramesLeaveAHostsOwnDcAsTheyFoundIt)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     WNDCLASSA wc;
     ZeroMemory(&wc, sizeof(wc));
     wc.style = CS_OWNDC;

@@ -3,6 +3,7 @@
 #include "ArrowFixture.h"
 #include "PixelHelpers.h"
 #include "TessarineRes.h"
+#include "Wow64Limits.h"
 
 using namespace arrowtest;
 using namespace testsupport;
@@ -35,6 +36,7 @@ class ArrowButtonTest : public ArrowTest, public ::testing::WithParamInterface<B
 
 TEST_P(ArrowButtonTest, TrackReadsThePrimaryButton)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     const ButtonRow& row = GetParam();
     TestArrow arrow;
     ASSERT_TRUE(arrow.Initialize(HostWnd(), TRUE, &kArrowRect));
@@ -56,6 +58,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ArrowButtonTest, ::testing::ValuesIn(kButtons), R
 
 TEST_F(ArrowTest, CaptureIsHeldWhileThePointerIsOverTheWidget)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     TestArrow arrow;
     ASSERT_TRUE(arrow.Initialize(HostWnd(), TRUE, &kArrowRect));
     // The hit rectangle is (10, 16, 18, 32), its right and bottom edges outside.
@@ -86,6 +89,7 @@ TEST_F(ArrowTest, CaptureIsHeldWhileThePointerIsOverTheWidget)
 
 TEST_F(ArrowTest, ClicksPostTheNewStateWithTheVerticalValueGiven)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     TestArrow arrow;
     ASSERT_TRUE(arrow.Initialize(HostWnd(), 7, &kArrowRect));
     StateMessages();
@@ -144,6 +148,7 @@ void ExpectInvalid(HWND hwnd, const CRect& a, const CRect& b)
 
 TEST_F(ArrowTest, ShowFalseStopsEveryReactionAndInvalidatesTheArrowRect)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     TestArrow arrow;
     ASSERT_TRUE(arrow.Initialize(HostWnd(), TRUE, &kArrowRect));
     Pump();
@@ -175,6 +180,7 @@ TEST_F(ArrowTest, ShowFalseStopsEveryReactionAndInvalidatesTheArrowRect)
 
 TEST_F(ArrowTest, MoveInvalidatesTheOldAndTheNewRect)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     TestArrow arrow;
     ASSERT_TRUE(arrow.Initialize(HostWnd(), FALSE, &kArrowRect));
     Pump();
@@ -195,6 +201,7 @@ TEST_F(ArrowTest, MoveInvalidatesTheOldAndTheNewRect)
 
 TEST_F(ArrowTest, SecondInitializeAndDestructorFreeTheBitmaps)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     HBITMAP first, second;
     {
         TestArrow arrow;
@@ -218,6 +225,7 @@ TEST_F(ArrowTest, SecondInitializeAndDestructorFreeTheBitmaps)
 
 TEST_F(ArrowTest, WithoutAHostTheWidgetDrawsAndPostsNothing)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     TestArrow arrow;
     ASSERT_TRUE(arrow.Initialize(NULL, TRUE, &kArrowRect));
     Fill(RGB(0, 0, 255));

@@ -6,24 +6,34 @@
 #include "InputHelpers.h"
 #include "ScratchFolder.h"
 #include "TessarineRes.h"
+#include "Wow64Limits.h"
 
 using namespace arrowtest;
 using namespace testsupport;
 
 namespace {
 
+struct ToolTipSearch
+{
+    HWND owner;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectToolTip(HWND w, LPARAM l)
+{
+    ToolTipSearch* s = reinterpret_cast<ToolTipSearch*>(l);
+    char name[64];
+    if (::GetClassNameA(w, name, sizeof(name)) && lstrcmpiA(name, TOOLTIPS_CLASSA) == 0 &&
+        ::GetWindow(w, GW_OWNER) == s->owner)
+        s->found.push_back(w);
+    return TRUE;
+}
+
 // Tooltip windows of this thread owned by hwnd.
 std::vector<HWND> ToolTipsOf(HWND hwnd)
 {
-    struct Search { HWND owner; std::vector<HWND> found; } search = { hwnd, {} };
-    ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND w, LPARAM l) -> BOOL {
-        Search* s = reinterpret_cast<Search*>(l);
-        char name[64];
-        if (::GetClassNameA(w, name, sizeof(name)) && lstrcmpiA(name, TOOLTIPS_CLASSA) == 0 &&
-            ::GetWindow(w, GW_OWNER) == s->owner)
-            s->found.push_back(w);
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&search));
+    ToolTipSearch search = { hwnd, {} };
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CollectToolTip, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -65,6 +75,7 @@ class ArrowTextTest : public ArrowTest, public ::testing::WithParamInterface<Tex
 
 TEST_P(ArrowTextTest, TextsByStateInBothVariants)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     const TextRow& row = GetParam();
     TestArrow arrow;
     ASSERT_TRUE(arrow.Initialize(HostWnd(), row.bVertical, &kArrowRect));
@@ -108,6 +119,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ArrowTextTest, ::testing::ValuesIn(kTexts), RowNa
 
 TEST_F(ArrowTest, WideTextIsConvertedWithTheUsersCodePage)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     // EBCDIC reads the same bytes as other letters: the code page must be
     // the one the host library names.
     if (!::IsValidCodePage(37))
@@ -127,6 +139,7 @@ TEST_F(ArrowTest, WideTextIsConvertedWithTheUsersCodePage)
 
 TEST_F(ArrowTest, SharedToolTipServesTheLastNewHost)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     HWND second = NewHost();
     ASSERT_NE((HWND)NULL, second);
     TestArrow a, b, c;
@@ -165,6 +178,7 @@ TEST_F(ArrowTest, SharedToolTipServesTheLastNewHost)
 // child's, kept for the child and replaced for the top-level window.
 TEST_F(ArrowTest, SharedToolTipOfAChildHost)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     HWND child = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 60, 60, Host(), NULL,
                                    ::GetModuleHandleA(NULL), NULL);
     ASSERT_NE((HWND)NULL, child);
@@ -196,6 +210,7 @@ class ArrowRelayTest : public ArrowTest, public ::testing::WithParamInterface<bo
 
 TEST_P(ArrowRelayTest, RelayedMovesShowTheTextOfTheArrowUnderThePointer)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     const bool bUnicode = GetParam();
     HWND host = NewHost();
     ASSERT_NE((HWND)NULL, host);
@@ -266,6 +281,7 @@ TEST(LiveArrowExports, InterfaceOnly)
 
 TEST_F(ArrowTest, UnloadingTheLibraryDestroysTheSharedToolTip)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     ScratchFolder folder("arrow_unload_");
     ASSERT_TRUE(folder.Valid());
     char path[MAX_PATH];

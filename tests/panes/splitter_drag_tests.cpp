@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include "Wow64Limits.h"
 
 using namespace testsupport;
 
@@ -139,6 +140,7 @@ class SplitterDragRows : public SplitterDrag, public ::testing::WithParamInterfa
 
 TEST_P(SplitterDragRows, GhostClipMoveAndMessage)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     const DragRow& r = GetParam();
     const HWND bar = Bind(r.vertical);
     const int barId = r.vertical ? kYBar : kXBar;

@@ -24,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include "Wow64Limits.h"
 
 using namespace testsupport;
 
@@ -123,6 +124,8 @@ protected:
 	void SetUp() override
 	{
 		HostWindowTest::SetUp();
+		// An edit control given a font crashes 32-bit processes here.
+		SKIP_IF_WOW64_LIMIT(DeviceContexts);
 		m_pBeep = new ImportPatch(::GetModuleHandleA("Tessarine.dll"), "user32.dll", "MessageBeep",
 		                          reinterpret_cast<const void*>(&RecordingBeep));
 		ASSERT_TRUE(m_pBeep->Active()) << "Tessarine does not import MessageBeep";
