@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# display_test.sh <gallery.exe> <wine prefix> <picture folder>
+#
+# The gallery on a real display, driven the way a person drives it. Starts
+# an X server without a screen (Xvfb) on a free display number, a Wine
+# prefix of its own that uses Wine's X11 driver (the project's prefix keeps
+# the null driver, and the driver is fixed per Wine server), and the gallery
+# with --interactive and its log and command channel. Then it works the
+# controls with real X input only (xdotool), takes a screenshot after each
+# action and checks the outcome in the pixels and in the notifications the
+# gallery logged. Last comes a soak: a fixed-seed stream of random pointer
+# moves, clicks, drags, wheel turns and keys over the whole dialog while a
+# worker thread makes carried calls to the big list; afterwards the gallery
+# must still answer, every control's invariants hold and the process exits
+# with 0. The screenshots before and after each action go to the picture
+# folder.
+#
+# Every wait is for a condition (a log line, a pixel) with a deadline that
+# only catches a hang. Exit 77 (skipped) when the X tools are missing.
+set -euo pipefail
+gallery="$1"
+mkdir -p "$2" "$3"
+export WINEPREFIX="$(cd "$2" && pwd)"
+out="$(cd "$3" && pwd)"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+source "$here/display_lib.sh"
+
+for tool in Xvfb xwd xdotool convert; do
+  command -v "$tool" >/dev/null || { echo "display_test: $tool is missing (./run test installs it)"; exit 77; }
+done
+source "$here/../../cmake/wine-env"
+
+SEED="${DISPLAY_SOAK_SEED:-20261208}"
+COUNT="${DISPLAY_SOAK_COUNT:-3000}"
+
+start_display
+boot_prefix
+start_gallery "$gallery"
+
+# --- the histogram: drag the cutpoint at 1.5 to the middle of the bin 2.5 .. 3.0
+step_histogram() {
+  read_item histogram
+  local cuts x1 x3 y xt
+  cuts="$(request histogram.cutpoints)"
+  x1="$(sed -n 's/.* -1@\([0-9]*\).*/\1/p' <<<"$cuts")"
+  x3="$(sed -n 's/.* 1\.5@\([0-9]*\).*/\1/p' <<<"$cuts")"
+  [ -n "$x1" ] && [ -n "$x3" ] || fail "histogram: cutpoints at -1 and 1.5 expected, got: $cuts"
+  y=$(( (ITEM_T + ITEM_B) / 2 - 20 ))      # a row of the plot, above the labels
+  xt=$(( x3 + (x3 - x1) * 125 / 250 ))     # 2.75: 1.25 further on, at 2.5 units per (x3 - x1)
+  shoot; save histogram-before "${ITEM_RECT[@]}"
+  has_line_near "$x3" "$y" || fail "histogram: no cutpoint line at column $x3 before the drag"
+  mark_log
+  xdo mousemove "$x3" "$y" mousedown 1 mousemove $((x3 + 4)) "$y" mousemove $(( (x3 + xt) / 2 )) "$y" \
+      mousemove "$xt" "$y" mouseup 1
+  local moved
+  moved="$(wait_log 'notify HM_CUTPOINTMOVED .*old=1.5 ')"
+  local value; value="$(sed -n 's/.* new=\([-0-9.e]*\).*/\1/p' <<<"$moved")"
+  awk -v v="$value" 'BEGIN { exit !(v > 2.6 && v < 2.9) }' || fail "histogram: moved to $value, expected about 2.75"
+  wait_pixels "histogram: the line at column $xt, none left at $x3" \
+    'has_line_near '"$xt $y"' && ! has_line_near '"$x3 $y"
+  save histogram-after "${ITEM_RECT[@]}"
+  cuts="$(request histogram.cutpoints)"
+  grep -q " $value@" <<<"$cuts" || fail "histogram: the list does not hold $value: $cuts"
+  ok "histogram: cutpoint dragged from 1.5 (column $x3) to $value (column $xt)"
+}
+
+# --- the hot buttons: hover the flat "Normal" one, press it, release it
+step_hotbutton() {
+  read_window Button Normal
+  local l=$WIN_L t=$WIN_T r=$WIN_R b=$WIN_B
+  local cx=$(( (l + r) / 2 )) cy=$(( (t + b) / 2 ))
+  xdo mousemove $((l - 8)) $((t - 3))
+  shoot; save hotbutton-before $((l - 4)) $((t - 4)) $((r + 4)) $((b + 4))
+  local flat; flat="$(edge_colours $l $t $r $b)"
+  mark_log
+  xdo mousemove "$cx" "$cy"
+  wait_pixels "hotbutton: a raised ring when hot" '[ "$(edge_colours '"$l $t $r $b"')" = "$RAISED" ]'
+  save hotbutton-hot $((l - 4)) $((t - 4)) $((r + 4)) $((b + 4))
+  xdo mousedown 1
+  wait_pixels "hotbutton: a sunken ring when pressed" '[ "$(edge_colours '"$l $t $r $b"')" = "$SUNKEN" ]'
+  save hotbutton-pressed $((l - 4)) $((t - 4)) $((r + 4)) $((b + 4))
+  xdo mouseup 1
+  wait_log 'notify BN_CLICKED .*text=Normal$' >/dev/null
+  ok "hotbutton: flat ($flat), hot, pressed, clicked"
+}
+
+# --- the big list: a click on the Value header reverses the value order
+step_biglist() {
+  read_item biglist
+  read_window SysHeader32 "" "$ITEM_HWND"
+  local hl=$WIN_L ht=$WIN_T hb=$WIN_B
+  local before; before="$(request biglist.rows)"
+  shoot; save biglist-before "${ITEM_RECT[@]}"
+  mark_log
+  # Key 70 + Name 120 = 190: the Value column starts there.
+  xdo mousemove $((hl + 190 + 35)) $(( (ht + hb) / 2 )) click 1
+  wait_log 'notify LVN_COLUMNCLICK .*column=2$' >/dev/null
+  local after
+  wait_until "biglist: the sort to reverse" 'after="$(request biglist.rows)"; [[ "$after" == *"reverse=1"* ]]'
+  local key; key="$(sed -n 's/.*keys=\([0-9]*\).*/\1/p' <<<"$after")"
+  [ "$after" != "$before" ] || fail "biglist: the first rows did not change: $after"
+  # The first row's key, as drawn: its ink is as wide as the text.
+  local width; width="$(request textwidth "$ITEM_HWND" "$key")"
+  local row_t=$(( hb + 1 )) row_b=$(( hb + 15 ))
+  wait_pixels "biglist: first row shows key $key ($width px)" \
+    'ink_width_is '"$(( ITEM_L + 2 )) $row_t $(( ITEM_L + 68 )) $row_b $width"
+  save biglist-after "${ITEM_RECT[@]}"
+  ok "biglist: Value header clicked, first row now key $key ($after)"
+}
+
+step_histogram
+step_hotbutton
+step_biglist
+run_soak "$SEED" "$COUNT"
+stop_gallery
+echo "display_test: all steps passed; pictures in $out"
