@@ -7,6 +7,7 @@
 # Rules, one a line:
 #   FUNCTION <name> <ordinal>        plain C function (ordinal 0: numbered with the members)
 #   SYMBOL <Class::member> <ordinal> [NONAME]
+#   RESERVE <ordinal...>             fixed ordinals kept free even before their owner exists
 #   CLASS <Class> <member...>|*      members by unqualified name; <Class> = constructors,
 #                                    ~<Class> = destructor; * = every member
 # Class members and type info are numbered from 100 up in the order of their
@@ -82,7 +83,10 @@ foreach(rule IN LISTS rules)
   endif()
   list(GET words 0 kind)
   list(GET words 1 what)
-  if(kind STREQUAL "FUNCTION" OR kind STREQUAL "SYMBOL")
+  if(kind STREQUAL "RESERVE")
+    list(SUBLIST words 1 -1 reserved)
+    list(APPEND fixed_ordinals ${reserved})
+  elseif(kind STREQUAL "FUNCTION" OR kind STREQUAL "SYMBOL")
     list(GET words 2 ordinal)
     set(found "")
     foreach(n IN LISTS names)

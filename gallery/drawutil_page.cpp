@@ -8,6 +8,7 @@
 #include <initializer_list>
 
 #include "gallery.h"
+#include "picture_window.h"
 #include "DialogUtilities.h"
 #include "DragImage.h"
 #include "GroupBox.h"
@@ -19,7 +20,6 @@ const UINT kListId = 0x4C01;
 const int kListWidth = 170;
 const int kImageScale = 4;           // the strip's images shown 4 times their size
 
-typedef void (*PaintFunction)(HWND hwnd, HDC hdc, const RECT& rcClient);
 
 CListCtrl* g_pList = NULL;
 CImageList* g_pListIcons = NULL;
@@ -115,61 +115,12 @@ void PaintImageList(HWND, HDC hdc, const RECT& rcClient)
     DeleteDC(hdcMem);
 }
 
-LRESULT CALLBACK PictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message)
-    {
-    case WM_NCCREATE:
-    {
-        const CREATESTRUCT* pcs = reinterpret_cast<const CREATESTRUCT*>(lParam);
-        SetWindowLongPtr(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pcs->lpCreateParams));
-        break;
-    }
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT:
-    {
-        PAINTSTRUCT ps;
-        HDC hdc = BeginPaint(hwnd, &ps);
-        PaintFunction paint = reinterpret_cast<PaintFunction>(GetWindowLongPtr(hwnd, GWLP_USERDATA));
-        RECT rc;
-        GetClientRect(hwnd, &rc);
-        if (paint != NULL)
-            paint(hwnd, hdc, rc);
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
-    }
-    return DefWindowProc(hwnd, message, wParam, lParam);
-}
-
-HWND CreatePicture(CWnd* pParent, const RECT& rc, PaintFunction paint)
-{
-    static ATOM atom = 0;
-    if (atom == 0)
-    {
-        WNDCLASSA wc;
-        ZeroMemory(&wc, sizeof(wc));
-        wc.lpfnWndProc = PictureProc;
-        wc.hInstance = GetModuleHandle(NULL);
-        wc.hCursor = LoadCursor(NULL, IDC_ARROW);
-        wc.lpszClassName = "GalleryDrawUtilPicture";
-        atom = RegisterClassA(&wc);
-        if (atom == 0)
-            return NULL;
-    }
-    return CreateWindowExA(0, "GalleryDrawUtilPicture", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                           rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
-                           pParent->GetSafeHwnd(), NULL, GetModuleHandle(NULL),
-                           reinterpret_cast<LPVOID>(paint));
-}
-
 // A small report list of ten files with icons, eight of them selected. The
 // icons keep to the 16 standard colours: the list's own item images have
 // only those, and a colour that rounds to the key colour would vanish.
 HWND CreateDragImages(CWnd* pParent, const RECT& rc)
 {
-    HWND hwnd = CreatePicture(pParent, rc, &PaintDragImages);
+    HWND hwnd = CreatePictureWindow(pParent, rc, &PaintDragImages);
     if (hwnd == NULL)
         return NULL;
     g_pListIcons = new CImageList;
@@ -226,8 +177,8 @@ void DestroyDragImages()
     g_pFont = NULL;
 }
 
-HWND CreateGroupBoxes(CWnd* pParent, const RECT& rc) { return CreatePicture(pParent, rc, &PaintGroupBoxes); }
-HWND CreateImageList(CWnd* pParent, const RECT& rc) { return CreatePicture(pParent, rc, &PaintImageList); }
+HWND CreateGroupBoxes(CWnd* pParent, const RECT& rc) { return CreatePictureWindow(pParent, rc, &PaintGroupBoxes); }
+HWND CreateImageList(CWnd* pParent, const RECT& rc) { return CreatePictureWindow(pParent, rc, &PaintImageList); }
 
 } // namespace
 

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "gallery.h"
+#include "picture_window.h"
 #include "TessarineRes.h"
 
 namespace {
@@ -17,7 +18,6 @@ const int kGlyphScale = 4;      // the 70 x 39 strip shown as 280 x 156
 const int kArrowGap = 12;
 const int kStringLineHeight = 18;
 
-typedef void (*PaintFunction)(HDC hdc, const RECT& rcClient);
 
 // The gallery links Tessarine.dll, but an import library adds the DLL to the
 // program's imports only when some page calls into it; load it here should
@@ -50,7 +50,7 @@ void DrawLibraryBitmap(HDC hdc, UINT nID, int x, int y, int scale)
     DeleteObject(hBitmap);
 }
 
-void PaintArrows(HDC hdc, const RECT& rcClient)
+void PaintArrows(HWND, HDC hdc, const RECT& rcClient)
 {
     FillRect(hdc, &rcClient, GetSysColorBrush(COLOR_WINDOW));
     static const UINT ids[] = { IDB_ARROW_UP, IDB_ARROW_DOWN, IDB_ARROW_LEFT, IDB_ARROW_RIGHT };
@@ -58,7 +58,7 @@ void PaintArrows(HDC hdc, const RECT& rcClient)
         DrawLibraryBitmap(hdc, ids[i], i * (8 * kArrowScale + kArrowGap), 0, kArrowScale);
 }
 
-void PaintGlyphs(HDC hdc, const RECT& rcClient)
+void PaintGlyphs(HWND, HDC hdc, const RECT& rcClient)
 {
     FillRect(hdc, &rcClient, GetSysColorBrush(COLOR_WINDOW));
     DrawLibraryBitmap(hdc, IDB_CHECK_GLYPHS, 0, 0, kGlyphScale);
@@ -78,7 +78,7 @@ CString LoadLibraryText(UINT nID)
     return text;
 }
 
-void PaintStrings(HDC hdc, const RECT& rcClient)
+void PaintStrings(HWND, HDC hdc, const RECT& rcClient)
 {
     FillRect(hdc, &rcClient, GetSysColorBrush(COLOR_WINDOW));
     HGDIOBJ hOldFont = SelectObject(hdc, GetStockObject(DEFAULT_GUI_FONT));
@@ -99,59 +99,9 @@ void PaintStrings(HDC hdc, const RECT& rcClient)
     SelectObject(hdc, hOldFont);
 }
 
-// A plain child window that paints with the function kept in its user data.
-LRESULT CALLBACK PictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message)
-    {
-    case WM_NCCREATE:
-    {
-        const CREATESTRUCT* pcs = reinterpret_cast<const CREATESTRUCT*>(lParam);
-        SetWindowLongPtr(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pcs->lpCreateParams));
-        break;
-    }
-    case WM_ERASEBKGND:
-        return 1;   // WM_PAINT fills everything
-    case WM_PAINT:
-    {
-        PAINTSTRUCT ps;
-        HDC hdc = BeginPaint(hwnd, &ps);
-        PaintFunction paint = reinterpret_cast<PaintFunction>(GetWindowLongPtr(hwnd, GWLP_USERDATA));
-        RECT rc;
-        GetClientRect(hwnd, &rc);
-        if (paint != NULL)
-            paint(hdc, rc);
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
-    }
-    return DefWindowProc(hwnd, message, wParam, lParam);
-}
-
-HWND CreatePicture(CWnd* pParent, const RECT& rc, PaintFunction paint)
-{
-    static ATOM atom = 0;
-    if (atom == 0)
-    {
-        WNDCLASSA wc;
-        ZeroMemory(&wc, sizeof(wc));
-        wc.lpfnWndProc = PictureProc;
-        wc.hInstance = GetModuleHandle(NULL);
-        wc.hCursor = LoadCursor(NULL, IDC_ARROW);
-        wc.lpszClassName = "GalleryFramePicture";
-        atom = RegisterClassA(&wc);
-        if (atom == 0)
-            return NULL;
-    }
-    return CreateWindowExA(0, "GalleryFramePicture", "", WS_CHILD | WS_VISIBLE,
-                           rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
-                           pParent->GetSafeHwnd(), NULL, GetModuleHandle(NULL),
-                           reinterpret_cast<LPVOID>(paint));
-}
-
-HWND CreateArrows(CWnd* pParent, const RECT& rc) { return CreatePicture(pParent, rc, &PaintArrows); }
-HWND CreateGlyphs(CWnd* pParent, const RECT& rc) { return CreatePicture(pParent, rc, &PaintGlyphs); }
-HWND CreateStrings(CWnd* pParent, const RECT& rc) { return CreatePicture(pParent, rc, &PaintStrings); }
+HWND CreateArrows(CWnd* pParent, const RECT& rc) { return CreatePictureWindow(pParent, rc, &PaintArrows); }
+HWND CreateGlyphs(CWnd* pParent, const RECT& rc) { return CreatePictureWindow(pParent, rc, &PaintGlyphs); }
+HWND CreateStrings(CWnd* pParent, const RECT& rc) { return CreatePictureWindow(pParent, rc, &PaintStrings); }
 
 } // namespace
 

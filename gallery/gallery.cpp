@@ -194,6 +194,12 @@ public:
         ScrollTo(0, 0);
     }
 
+    // Layout point now shown at client (0, 0).
+    POINT Offset() const
+    {
+        return m_offset;
+    }
+
     // Captures rc (client coordinates of the unscrolled dialog).
     HBITMAP Capture(const RECT& rc)
     {
@@ -439,6 +445,8 @@ int Run(bool bInteractive, const std::string& folder, const std::string& logPath
             RECT rc;
             GetWindowRect(p.hwnd, &rc);
             MapWindowPoints(NULL, hwndDialog, reinterpret_cast<POINT*>(&rc), 2);
+            // Where the window is now, back in unscrolled layout coordinates.
+            OffsetRect(&rc, camera.Offset().x, camera.Offset().y);
             if (SavePicture(camera.Capture(rc), folder, p.item.name))
                 ++written;
             else
