@@ -250,3 +250,11 @@ run_soak() { # <seed> <count>
   ok "soak: invariants hold: $answer"
   shoot; save soak-after "$DLG_L" "$DLG_T" "$DLG_R" "$DLG_B"
 }
+
+# True when two boxes of the last screenshot hold the same pixels.
+same_pixels() { # <left1> <top1> <left2> <top2> <width> <height>
+  local y
+  for ((y = 0; y < $6; y++)); do
+    [ "$(row "$1" $(($2 + y)) "$5")" = "$(row "$3" $(($4 + y)) "$5")" ] || return 1
+  done
+}

@@ -108,7 +108,33 @@ step_biglist() {
   ok "biglist: Value header clicked, first row now key $key ($after)"
 }
 
+# --- the collapse arrow: a click on the up arrow of the expanded vertical
+# widget collapses it; it then shows what the idle collapsed-first one shows
+step_livearrow() {
+  read_item livearrow_vertical
+  local s0 l0 t0 r0 b0 s1 l1 t1 _
+  read -r s0 l0 t0 r0 b0 s1 l1 t1 _ <<<"$(request livearrow.arrows)"
+  [ "$s0" = 0 ] && [ "$s1" = 1 ] || fail "livearrow: expanded and collapsed-first widgets expected"
+  # Inside the arrow rectangle: a widget the pointer left keeps an erased
+  # frame (the menu colour) on its rim.
+  local w=$((r0 - l0 - 2)) h=$((b0 - t0 - 2))
+  l0=$((l0 + 1)); t0=$((t0 + 1)); l1=$((l1 + 1)); t1=$((t1 + 1))
+  xdo mousemove $((ITEM_L + 2)) $((ITEM_T + 2))
+  shoot; save livearrow-before "${ITEM_RECT[@]}"
+  ! same_pixels "$l0" "$t0" "$l1" "$t1" "$w" "$h" || fail "livearrow: expanded looks collapsed before the click"
+  mark_log
+  xdo mousemove $((l0 + w / 2)) $((t0 + 2)) click 1
+  wait_log 'notify LAM_EXPANDSTATECHANGED .*wParam=1 lParam=1$' >/dev/null
+  xdo mousemove $((ITEM_L + 2)) $((ITEM_T + 2))
+  wait_pixels "livearrow: the clicked widget drawn collapsed" 'same_pixels '"$l0 $t0 $l1 $t1 $w $h"
+  save livearrow-after "${ITEM_RECT[@]}"
+  read -r s0 _ <<<"$(request livearrow.arrows)"
+  [ "$s0" = 1 ] || fail "livearrow: state $s0 after the click, expected 1 (collapsed first)"
+  ok "livearrow: up arrow clicked, the widget collapsed upwards"
+}
+
 step_histogram
+step_livearrow
 step_hotbutton
 step_biglist
 run_soak "$SEED" "$COUNT"
