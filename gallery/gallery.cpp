@@ -194,12 +194,6 @@ public:
         ScrollTo(0, 0);
     }
 
-    // Layout point now shown at client (0, 0).
-    POINT Offset() const
-    {
-        return m_offset;
-    }
-
     // Captures rc (client coordinates of the unscrolled dialog).
     HBITMAP Capture(const RECT& rc)
     {
@@ -435,18 +429,22 @@ int Run(bool bInteractive, const std::string& folder, const std::string& logPath
     }
     else
     {
+        // The items' whole windows, frame included, as the dialog shows
+        // them; taken before the camera scrolls any of them away.
+        std::vector<RECT> rcWindows(placed.size());
+        for (size_t i = 0; i < placed.size(); ++i)
+            if (placed[i].hwnd != NULL)
+            {
+                GetWindowRect(placed[i].hwnd, &rcWindows[i]);
+                MapWindowPoints(NULL, hwndDialog, reinterpret_cast<POINT*>(&rcWindows[i]), 2);
+            }
         CDialogCamera camera(hwndDialog);
         for (size_t i = 0; i < placed.size(); ++i)
         {
             const Placed& p = placed[i];
             if (p.hwnd == NULL)
                 continue;
-            // The item's whole window, frame included, as the dialog shows it.
-            RECT rc;
-            GetWindowRect(p.hwnd, &rc);
-            MapWindowPoints(NULL, hwndDialog, reinterpret_cast<POINT*>(&rc), 2);
-            // Where the window is now, back in unscrolled layout coordinates.
-            OffsetRect(&rc, camera.Offset().x, camera.Offset().y);
+            const RECT& rc = rcWindows[i];
             if (SavePicture(camera.Capture(rc), folder, p.item.name))
                 ++written;
             else

@@ -385,13 +385,18 @@ void LiveArrow::RelayToolTipEvent(MSG* pMsg)
         s_toolTip.SendMessage(TTM_RELAYEVENT, 0, (LPARAM)pMsg);
 }
 
-BOOL LiveArrow::GetTTTextA(NMTTDISPINFOA* pInfo)
+BOOL LiveArrow::LoadToolTipText(CString& text) const
 {
     if (!m_bVisible)
         return FALSE;
     const UINT nID = GetToolTipTextId();
+    return nID != 0 && LoadLibraryString(text, nID);
+}
+
+BOOL LiveArrow::GetTTTextA(NMTTDISPINFOA* pInfo)
+{
     CString text;
-    if (nID == 0 || !LoadLibraryString(text, nID))
+    if (!LoadToolTipText(text))
         return FALSE;
     pInfo->hinst = NULL;
     pInfo->lpszText = pInfo->szText;
@@ -401,11 +406,8 @@ BOOL LiveArrow::GetTTTextA(NMTTDISPINFOA* pInfo)
 
 BOOL LiveArrow::GetTTTextW(NMTTDISPINFOW* pInfo)
 {
-    if (!m_bVisible)
-        return FALSE;
-    const UINT nID = GetToolTipTextId();
     CString text;
-    if (nID == 0 || !LoadLibraryString(text, nID))
+    if (!LoadToolTipText(text))
         return FALSE;
     // The text is in the host's user-interface code page. The last
     // character is kept for the terminator.

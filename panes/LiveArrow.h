@@ -106,6 +106,9 @@ protected:
     CPoint GetSecondBitmapPos(const CSize& bm) const;
     // String of the tooltip text for the present states; 0 for none.
     UINT GetToolTipTextId() const;
+    // The text of the present state through the resource bracket; FALSE
+    // when hidden, pressed or the string is missing.
+    BOOL LoadToolTipText(CString& text) const;
 
     // Track state over pt with the primary button down or up.
     TrackState TrackStateAt(const CPoint& pt, BOOL bDown, BOOL* pInFirst) const;

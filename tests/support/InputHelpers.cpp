@@ -74,6 +74,21 @@ LONG AbsoluteMouseCoordinate(int pixel, int screenSize)
     return (LONG)(((LONGLONG)pixel * 65536 + screenSize - 1) / screenSize);
 }
 
+void InjectMouseMove(HWND hwnd, int x, int y)
+{
+    SendMoveTo(hwnd, x, y);
+}
+
+void InjectMouseButton(DWORD mouseEventFlag)
+{
+    SendMouse(mouseEventFlag);
+}
+
+void InjectKey(WORD vk, bool bUp)
+{
+    SendKey(vk, bUp ? KEYEVENTF_KEYUP : 0);
+}
+
 void PumpInput()
 {
     // SendInput queues the events for the thread that owns the window under

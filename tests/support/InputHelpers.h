@@ -38,6 +38,13 @@ void KeyUp(WORD vk);
 // Pumps until the input injected so far has been handled.
 void PumpInput();
 
+// The same input without any pumping, for code that runs while a modal
+// loop of the code under test takes the messages (a timer callback during
+// a drag): the cursor moves at once, the messages arrive in that loop.
+void InjectMouseMove(HWND hwnd, int x, int y);
+void InjectMouseButton(DWORD mouseEventFlag);   // MOUSEEVENTF_LEFTUP, ...
+void InjectKey(WORD vk, bool bUp);
+
 } // namespace testsupport
 
 #endif // TESTSUPPORT_INPUTHELPERS_H

@@ -1,0 +1,63 @@
+// ySplitterWnd.h - the vertical splitter.
+//
+//   CySplitterWnd   a static control of a dialog (or any parent) made into
+//                   a horizontal bar that the user drags up and down; the
+//                   panes attached above and below it are moved or
+//                   stretched to follow, hidden while they do not fit
+//                   between the area's margins and shown again when they
+//                   do; the parent gets SPM_BARMOVED.
+#ifndef TESSARINE_YSPLITTERWND_H
+#define TESSARINE_YSPLITTERWND_H
+
+#include <afxwin.h>
+#include <afxtempl.h>
+
+#include "ControlInfo.h"
+
+class AFX_EXT_CLASS CySplitterWnd : public CWnd
+{
+public:
+// Construction
+    CySplitterWnd();
+    virtual ~CySplitterWnd();
+
+    // Subclasses pParent's item nID as the bar and adds SS_NOTIFY to it;
+    // the minimums and margins keep their values. FALSE, with nothing
+    // changed, when there is no such item or it cannot be subclassed (it
+    // is bound elsewhere, or this object is already bound).
+    BOOL BindWithControl(CWnd* pParent, DWORD nID);
+    // Forgets every pane and gives the static control back.
+    void Unbind();
+
+// Attributes
+    // Room a drag keeps free above and below the bar, in pixels.
+    void SetMinHeight(int nMinAbove, int nMinBelow);
+    // Margins at the top and bottom of the parent's client area: a moved
+    // pane that would reach into them is hidden.
+    void SetAreaMargins(int nTop, int nBottom);
+
+// Operations
+    BOOL AttachAsAbovePane(DWORD nID, int nGap, BOOL bStretch);
+    BOOL AttachAsBelowPane(DWORD nID, int nGap, BOOL bStretch);
+    // Places, hides or shows every pane against the bar's current position.
+    void RecalcLayout();
+
+protected:
+// Implementation
+    // The cursor clipping rectangle (screen) of a drag pressed at pt (bar
+    // client coordinates); FALSE when the limits leave no room.
+    BOOL CalcDragClipRect(CPoint pt, CRect* pClip);
+
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    DECLARE_MESSAGE_MAP()
+
+    CWnd*                              m_pParent;
+    CArray<ControlInfo, ControlInfo&>  m_abovePanes;
+    CArray<ControlInfo, ControlInfo&>  m_belowPanes;
+    int                                m_nMinAbove;
+    int                                m_nMinBelow;
+    CRect                              m_rcMargins;   // top and bottom used
+};
+
+#endif // TESSARINE_YSPLITTERWND_H
