@@ -95,10 +95,10 @@ start_gallery() { # <gallery.exe>
   GALLERY_PID=$!
   wait_until "ready line from the gallery" 'grep -q "^ready$" "$LOG" 2>/dev/null || ! kill -0 $GALLERY_PID'
   kill -0 "$GALLERY_PID" 2>/dev/null || fail "the gallery ended before it was ready"
-  read -r _ DLG_L DLG_T DLG_R DLG_B < <(grep -m1 '^client ' "$LOG")
+  request windows >/dev/null      # where they are once the items are ready
+  read -r _ DLG_L DLG_T DLG_R DLG_B < <(grep '^client ' "$LOG" | tail -n 1)
   [ "$DLG_R" -le "$SCREEN_W" ] && [ "$DLG_B" -le "$SCREEN_H" ] ||
     fail "the dialog ($DLG_L $DLG_T $DLG_R $DLG_B) does not fit on the ${SCREEN_W}x${SCREEN_H} screen"
-  request ping >/dev/null
   shoot; save dialog "$DLG_L" "$DLG_T" "$DLG_R" "$DLG_B"
   ok "gallery ready, client area $DLG_L $DLG_T $DLG_R $DLG_B"
 }
@@ -141,13 +141,16 @@ read_item() { # <name>
   ITEM_RECT=("$ITEM_L" "$ITEM_T" "$ITEM_R" "$ITEM_B")
 }
 
-# WIN_HWND and WIN_L WIN_T WIN_R WIN_B of the first listed window of a class
-# with that text (and, when given, that parent).
-read_window() { # <class> <text> [<parent hwnd>]
+# WIN_HWND and WIN_L WIN_T WIN_R WIN_B of the first window of a class with
+# that text ("*": any) and, when given, that parent and identifier, in the
+# last listing of the windows.
+read_window() { # <class> <text> [<parent hwnd> [<id>]]
   local line
-  line="$(awk -v c="$1" -v t="$2" -v p="${3:-}" '$1 == "window" && $5 == c && (p == "" || $3 == p) {
+  local from; from="$(grep -n '^client ' "$LOG" | tail -n 1 | cut -d: -f1)"
+  line="$(tail -n +"$from" "$LOG" | awk -v c="$1" -v t="$2" -v p="${3:-}" -v id="${4:-}" '
+          $1 == "window" && $5 == c && (p == "" || $3 == p) && (id == "" || $4 == id) {
             s = $0; for (i = 1; i <= 10; i++) sub(/^[^ ]* /, "", s); if (NF == 10) s = "";
-            if (s == t) { print; exit } }' "$LOG")"
+            if (s == t || t == "*") { print; exit } }')"
   [ -n "$line" ] || fail "no window of class $1 with text '$2' in the log"
   read -r _ WIN_HWND _ _ _ WIN_L WIN_T WIN_R WIN_B _ <<<"$line"
 }
@@ -258,3 +261,13 @@ same_pixels() { # <left1> <top1> <left2> <top2> <width> <height>
     [ "$(row "$1" $(($2 + y)) "$5")" = "$(row "$3" $(($4 + y)) "$5")" ] || return 1
   done
 }
+
+# A splitter bar (a grey rectangle) fills the column from top to bottom.
+is_bar_column() { # <x> <top> <bottom>
+  local y
+  for ((y = $2 + 2; y < $3 - 2; y += 7)); do
+    pixel "$1" "$y" | awk '{ exit !($1 == $2 && $2 == $3 && $1 > 60 && $1 < 200) }' || return 1
+  done
+}
+# A frame or a line: darker than the window and the dialog face.
+is_line() { pixel "$1" "$2" | awk '{ exit !($1 < 200 && $2 < 200 && $3 < 200) }'; }

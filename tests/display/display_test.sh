@@ -133,7 +133,37 @@ step_livearrow() {
   ok "livearrow: up arrow clicked, the widget collapsed upwards"
 }
 
+# --- the splitters: drag the x bar of the split dialog 40 pixels right; the
+# panes left and right of it follow
+step_splitter() {
+  read_item splitters_dragged
+  local dlg=$ITEM_HWND
+  read_window Static "" "$dlg" 101; local bl=$WIN_L bt=$WIN_T br=$WIN_R bb=$WIN_B
+  read_window ListBox "" "$dlg" 100; local lr=$WIN_R
+  read_window Edit "*" "$dlg" 102; local el=$WIN_L
+  local y=$(( (bt + bb) / 2 )) bx=$(( (bl + br) / 2 ))
+  shoot; save splitter-before "${ITEM_RECT[@]}"
+  is_bar_column "$bx" "$bt" "$bb" || fail "splitter: no bar at column $bx before the drag"
+  mark_log
+  xdo mousemove "$bx" "$y" mousedown 1 mousemove $((bx + 10)) "$y" mousemove $((bx + 25)) "$y" \
+      mousemove $((bx + 40)) "$y" mouseup 1
+  wait_log 'notify SPM_BARMOVED .*wParam=40 lParam=101$' >/dev/null
+  request windows >/dev/null
+  read_window Static "" "$dlg" 101
+  [ "$WIN_L" -eq $((bl + 40)) ] && [ "$WIN_R" -eq $((br + 40)) ] || fail "splitter: bar at $WIN_L..$WIN_R, expected $((bl + 40))..$((br + 40))"
+  read_window ListBox "" "$dlg" 100
+  [ "$WIN_R" -eq $((lr + 40)) ] || fail "splitter: the left pane ends at $WIN_R, expected $((lr + 40))"
+  local nr=$WIN_R
+  read_window Edit "*" "$dlg" 102
+  [ "$WIN_L" -eq $((el + 40)) ] || fail "splitter: the right pane starts at $WIN_L, expected $((el + 40))"
+  wait_pixels "splitter: the bar drawn at column $((bx + 40)), the old column part of a pane, its frame at $((nr - 1))" \
+    'is_bar_column '"$((bx + 40)) $bt $bb"' && ! is_bar_column '"$bx $bt $bb"' && is_line '"$((nr - 1)) $y"
+  save splitter-after "${ITEM_RECT[@]}"
+  ok "splitter: x bar dragged from $bl to $((bl + 40)); the panes moved with it"
+}
+
 step_histogram
+step_splitter
 step_livearrow
 step_hotbutton
 step_biglist
