@@ -132,10 +132,23 @@ void LogCommand(HWND hwndFrom, WPARAM wParam)
         return;
     if (code == CBN_SELCHANGE)
     {
-        // The edit part shows the new text only after this notification.
+        // The selected item's text: the edit part shows it only after this
+        // notification. An extended combo keeps it in its own items; an
+        // owner-drawn inner box may hold no strings.
         char text[256] = "";
         const LRESULT sel = SendMessageA(hwndFrom, CB_GETCURSEL, 0, 0);
-        if (sel >= 0 && SendMessageA(hwndFrom, CB_GETLBTEXTLEN, sel, 0) < LRESULT(sizeof(text)))
+        const LONG style = GetWindowLongA(hwndFrom, GWL_STYLE);
+        if (sel >= 0 && cls == WC_COMBOBOXEXA)
+        {
+            COMBOBOXEXITEMA item = {};
+            item.mask = CBEIF_TEXT;
+            item.iItem = sel;
+            item.pszText = text;
+            item.cchTextMax = sizeof(text);
+            SendMessageA(hwndFrom, CBEM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        }
+        else if (sel >= 0 && ((style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) == 0 || (style & CBS_HASSTRINGS) != 0) &&
+                 SendMessageA(hwndFrom, CB_GETLBTEXTLEN, sel, 0) < LRESULT(sizeof(text)))
             SendMessageA(hwndFrom, CB_GETLBTEXT, sel, reinterpret_cast<LPARAM>(text));
         GalleryLog("notify %s id=%d sel=%ld text=%s", name, LOWORD(wParam), static_cast<long>(sel), text);
     }
