@@ -34,6 +34,11 @@ const UINT     kLabelFormat             = DT_CENTER | DT_SINGLELINE | DT_NOCLIP 
 const DWORD    kCutpointPenStyle        = PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT |
                                           PS_JOIN_MITER;
 
+// Cutpoint pens are drawn and hit-tested at most this wide (and never
+// narrower than 0, the thinnest line): the stored width is returned as set,
+// but a negative or huge one must not reach the pen or the pixel arithmetic.
+const int      kMaxCutpointPenWidth     = 100;
+
 // A drop closer than this share of a bin's width to one of its edges lands
 // on the edge.
 const double   kSnapShare               = 0.04;
@@ -65,6 +70,11 @@ int PixelAt(int edge, double offset)
 }
 
 // Replaces pen with a square-ended solid line of the given colour and width.
+int DrawnPenWidth(int width)
+{
+    return width < 0 ? 0 : (width > kMaxCutpointPenWidth ? kMaxCutpointPenWidth : width);
+}
+
 void RecreateSquarePen(CPen& pen, COLORREF color, int width)
 {
     LOGBRUSH lb;
@@ -72,7 +82,7 @@ void RecreateSquarePen(CPen& pen, COLORREF color, int width)
     lb.lbColor = color;
     lb.lbHatch = 0;
     pen.DeleteObject();
-    pen.CreatePen((int)kCutpointPenStyle, width, &lb, 0, NULL);
+    pen.CreatePen((int)kCutpointPenStyle, DrawnPenWidth(width), &lb, 0, NULL);
 }
 
 } // namespace
@@ -604,7 +614,7 @@ int CHistogram::CutpointScreenX(int index)
 
 int CHistogram::CutpointPenWidth(int index) const
 {
-    return m_cutpoints[index].selected ? m_nCutpointHighlightWidth : m_nCutpointWidth;
+    return DrawnPenWidth(m_cutpoints[index].selected ? m_nCutpointHighlightWidth : m_nCutpointWidth);
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -762,9 +772,12 @@ void CHistogram::OnLButtonDown(UINT nFlags, CPoint point)
             if (DragIndexValid())
                 NotifyOwner(HM_CUTPOINTSELECTED, (LPARAM)&m_cutpoints[m_nDragIndex]);
 
-            // The owner may have removed cutpoints or changed the flags.
+            // The owner may have removed cutpoints or changed the flags, or
+            // run a modal loop (a dialog about the cutpoint) that took the
+            // release: a drag starts only while the button is still down.
             const DWORD both = HF_SelectCutpoints | HF_DragCutpoints;
-            if ((m_dwFeatureFlags & both) == both && DragIndexValid())
+            if ((m_dwFeatureFlags & both) == both && DragIndexValid() &&
+                (::GetKeyState(VK_LBUTTON) & 0x8000) != 0)
             {
                 SetCapture();
                 m_bDragging = TRUE;
@@ -781,6 +794,10 @@ void CHistogram::OnLButtonDown(UINT nFlags, CPoint point)
 
 void CHistogram::OnMouseMove(UINT nFlags, CPoint point)
 {
+    // The release went elsewhere (the capture was taken away): the first
+    // move without the button ends the drag as the release would have.
+    if (m_bDragging && (nFlags & MK_LBUTTON) == 0)
+        EndDrag();
     if (m_bDragging && DragIndexValid())
     {
         // Back from the column to a value; unclamped, as the captured mouse
@@ -812,30 +829,36 @@ void CHistogram::OnMouseMove(UINT nFlags, CPoint point)
 void CHistogram::OnLButtonUp(UINT nFlags, CPoint point)
 {
     if (m_bDragging)
-    {
-        // Cutpoints removed during the drag: only the drag ends.
-        if (DragIndexValid())
-        {
-            const double v = m_cutpoints[m_nDragIndex].value;
-            if (v < m_dXMin || v > m_dXMax)
-            {
-                RemoveCutpoint(v);
-                NotifyOwner(HM_CUTPOINTREMOVED, (LPARAM)&m_dDragStartValue);
-            }
-            else
-            {
-                const double snapped = SnapCutpoint(v);
-                m_cutpoints[m_nDragIndex].value = snapped;
-                CutpointMove move;
-                move.oldValue = m_dDragStartValue;
-                move.newValue = snapped;
-                NotifyOwner(HM_CUTPOINTMOVED, (LPARAM)&move);
-            }
-        }
-        ::ReleaseCapture();
-        m_bDragging = FALSE;
-        m_nDragIndex = -1;
-        m_dDragStartValue = 0.0;
-    }
+        EndDrag();
     CWnd::OnLButtonUp(nFlags, point);
+}
+
+// Drops the dragged cutpoint: snapped and reported, or removed when it left
+// the x range. Cutpoints removed during the drag: only the drag ends.
+void CHistogram::EndDrag()
+{
+    if (DragIndexValid())
+    {
+        const double v = m_cutpoints[m_nDragIndex].value;
+        if (v < m_dXMin || v > m_dXMax)
+        {
+            RemoveCutpoint(v);
+            NotifyOwner(HM_CUTPOINTREMOVED, (LPARAM)&m_dDragStartValue);
+        }
+        else
+        {
+            const double snapped = SnapCutpoint(v);
+            m_cutpoints[m_nDragIndex].value = snapped;
+            CutpointMove move;
+            move.oldValue = m_dDragStartValue;
+            move.newValue = snapped;
+            NotifyOwner(HM_CUTPOINTMOVED, (LPARAM)&move);
+        }
+    }
+    // Another window may hold the capture by now; it keeps it.
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+    m_bDragging = FALSE;
+    m_nDragIndex = -1;
+    m_dDragStartValue = 0.0;
 }

@@ -106,6 +106,7 @@ protected:
     double SnapCutpoint(double value);
     CRect CutpointStrip(int index);
     BOOL DragIndexValid() const;
+    void EndDrag();
 
     CArray<HistoBinPos, HistoBinPos&>  m_bins;
     CArray<CutpointBag, CutpointBag&>  m_cutpoints;   // insertion order

@@ -67,6 +67,10 @@ BOOL CSubclassWnd::HookWindow(HWND hWnd)
 
 LRESULT CSubclassWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
+	// Unhooked while handling this message (HookWindow(NULL) on WM_DESTROY,
+	// say): the message still goes on down the chain.
+	if (m_hWnd == NULL)
+		return CSubclassWndMap::PassOnUnhooked(this, nMsg, wParam, lParam);
 	if (m_pNextHook != NULL)
 		return m_pNextHook->WindowProc(nMsg, wParam, lParam);
 	return ::CallWindowProcA(m_pfnPrevWndProc, m_hWnd, nMsg, wParam, lParam);

@@ -27,10 +27,18 @@ public:
 	// replaced the map is left as it was.
 	void AttachHook(HWND hWnd, CSubclassWnd* pHook);
 	// Removes pHook from the chain of its window; the last hook to leave puts
-	// the window's previous procedure back.
+	// the window's previous procedure back, unless the window was subclassed
+	// again after its first hook: then the hook procedure stays in place and
+	// hands every message to that previous procedure.
 	void DetachHook(CSubclassWnd* pHook);
 	// Unhooks every hook of hWnd through its HookWindow(NULL).
 	void DetachAll(HWND hWnd);
+
+	// Hands the message now passing through the hook procedure on from
+	// pHook, which unhooked itself while handling it: to the hooks that were
+	// behind it, when still on the window, else to the window's previous
+	// procedure.
+	static LRESULT PassOnUnhooked(const CSubclassWnd* pHook, UINT nMsg, WPARAM wParam, LPARAM lParam);
 
 	// The procedure installed on every hooked window.
 	static LRESULT CALLBACK SubclassHookProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);

@@ -6,6 +6,7 @@
 #include <afxwin.h>
 #include <string.h>
 
+#include "core_internal.h"
 #include "wnd_internal.h"
 
 /////////////////////////////////////////////////////////////////////////////
@@ -95,6 +96,8 @@ CWnd* CWinThread::GetMainWnd()
 
 int CWinThread::Run()
 {
+    CAfxLiteFrameworkLoop loop;
+
     // for tracking the idle time state
     BOOL bIdle = TRUE;
     LONG lIdleCount = 0;
@@ -127,19 +130,52 @@ int CWinThread::Run()
     }
 }
 
-BOOL CWinThread::IsIdleMessage(MSG* pMsg)
+BOOL AfxLiteIsIdleMessage(const MSG* pMsg, POINT* pptLast, UINT* pnMsgLast)
 {
+    static thread_local POINT s_ptLast = { -1, -1 };
+    static thread_local UINT s_nMsgLast = 0;
+    if (pptLast == NULL || pnMsgLast == NULL)
+    {
+        pptLast = &s_ptLast;
+        pnMsgLast = &s_nMsgLast;
+    }
+
     // mouse moves to where the mouse already was do not end idle time
     if (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_NCMOUSEMOVE)
     {
-        if (m_ptCursorLast == pMsg->pt && pMsg->message == m_nMsgLast)
+        if (pMsg->message == *pnMsgLast && pMsg->pt.x == pptLast->x && pMsg->pt.y == pptLast->y)
             return FALSE;
-        m_ptCursorLast = pMsg->pt;  // remember for next time
-        m_nMsgLast = pMsg->message;
+        *pptLast = pMsg->pt;    // remember for next time
+        *pnMsgLast = pMsg->message;
         return TRUE;
     }
     // WM_PAINT and the system timer (caret blink) do not either
     return pMsg->message != WM_PAINT && pMsg->message != 0x0118;
+}
+
+BOOL AfxLitePumpMessage(MSG* pMsg, CWinThread* pThread)
+{
+    if (!::GetMessage(pMsg, NULL, 0, 0))
+        return FALSE;
+
+    // process this message: the thread's pre-translation, or the windows'
+    // own where there is no thread object
+    if (pMsg->message != WM_KICKIDLE)
+    {
+        BOOL bTranslated = pThread != NULL ? pThread->PreTranslateMessage(pMsg)
+                                           : CWnd::WalkPreTranslateTree(NULL, pMsg);
+        if (!bTranslated)
+        {
+            ::TranslateMessage(pMsg);
+            ::DispatchMessage(pMsg);
+        }
+    }
+    return TRUE;
+}
+
+BOOL CWinThread::IsIdleMessage(MSG* pMsg)
+{
+    return AfxLiteIsIdleMessage(pMsg, &m_ptCursorLast, &m_nMsgLast);
 }
 
 int CWinThread::ExitInstance()
@@ -167,16 +203,7 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
 
 BOOL CWinThread::PumpMessage()
 {
-    if (!::GetMessage(&m_msgCur, NULL, 0, 0))
-        return FALSE;
-
-    // process this message
-    if (m_msgCur.message != WM_KICKIDLE && !PreTranslateMessage(&m_msgCur))
-    {
-        ::TranslateMessage(&m_msgCur);
-        ::DispatchMessage(&m_msgCur);
-    }
-    return TRUE;
+    return AfxLitePumpMessage(&m_msgCur, this);
 }
 
 BOOL CWinThread::OnIdle(LONG lCount)
@@ -261,24 +288,16 @@ void CWinApp::SetCurrentHandles()
 
     // the executable's path names the help file and the default names
     TCHAR szPath[MAX_PATH];
-    DWORD nLen = ::GetModuleFileName(m_hInstance, szPath, MAX_PATH);
-    if (nLen == 0 || nLen >= MAX_PATH)
-        szPath[0] = '\0';
-    LPTSTR lpszBase = szPath;
-    for (LPTSTR p = szPath; *p != '\0'; p = ::CharNext(p))
-    {
-        if (*p == '\\' || *p == '/' || *p == ':')
-            lpszBase = p + 1;
-    }
-    LPTSTR lpszExt = _tcsrchr(lpszBase, '.');
+    LPTSTR lpszExt = NULL;
+    LPTSTR lpszBase = AfxLiteSplitModulePath(m_hInstance, szPath, &lpszExt);
+    if (lpszBase == NULL)
+        lpszBase = szPath;
 
     if (m_pszExeName == NULL)
     {
         TCHAR szExe[MAX_PATH];
-        lstrcpyn(szExe, lpszBase, MAX_PATH);
-        LPTSTR lpszDot = _tcsrchr(szExe, '.');
-        if (lpszDot != NULL)
-            *lpszDot = '\0';
+        size_t nBase = lpszExt != NULL ? (size_t)(lpszExt - lpszBase) : (size_t)lstrlen(lpszBase);
+        lstrcpyn(szExe, lpszBase, (int)nBase + 1);
         m_pszExeName = _tcsdup(szExe);
     }
     if (m_pszAppName == NULL)

@@ -56,8 +56,9 @@ BOOL CImageList::Attach(HIMAGELIST hImageList)
 HIMAGELIST CImageList::Detach()
 {
     HIMAGELIST hImageList = m_hImageList;
-    if (hImageList != NULL && ImageListMap()->LookupPermanent(hImageList) == this)
-        ImageListMap()->RemoveHandle(hImageList);
+    // out of the map of the thread that attached it, wherever this runs
+    if (hImageList != NULL)
+        CHandleMapBase::RemovePermanentObject(this);
     m_hImageList = NULL;
     return hImageList;
 }

@@ -3,6 +3,8 @@
 
 #include <afx.h>
 
+#include "core_internal.h"
+
 IMPLEMENT_DYNAMIC(CException, CObject)
 IMPLEMENT_DYNAMIC(CSimpleException, CException)
 IMPLEMENT_DYNAMIC(CMemoryException, CSimpleException)
@@ -54,15 +56,11 @@ int CException::ReportError(UINT nType, UINT nMessageID)
     // The owner is the active window of this thread, as for the framework's
     // own message boxes; the caption is the program's name.
     TCHAR szCaption[MAX_PATH];
-    DWORD nLen = ::GetModuleFileNameA(NULL, szCaption, _countof(szCaption));
+    LPTSTR pszDot = NULL;
+    LPTSTR pszName = AfxLiteSplitModulePath(NULL, szCaption, &pszDot);
     LPCTSTR lpszCaption = "Error";
-    if (nLen > 0 && nLen < _countof(szCaption))
+    if (pszName != NULL)
     {
-        LPTSTR pszName = szCaption;
-        for (LPTSTR p = szCaption; *p != '\0'; p++)
-            if (*p == '\\' || *p == '/')
-                pszName = p + 1;
-        LPTSTR pszDot = strrchr(pszName, '.');
         if (pszDot != NULL)
             *pszDot = '\0';
         if (*pszName != '\0')

@@ -6,6 +6,7 @@
 
 #include "handlemap.h"
 
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -19,8 +20,9 @@ struct CThreadHandleMaps
     };
     std::vector<Entry> maps;
     int nTempMapLock;
+    unsigned long nTempSerial;      // of the last temporary made
 
-    CThreadHandleMaps() : nTempMapLock(0) {}
+    CThreadHandleMaps() : nTempMapLock(0), nTempSerial(0) {}
 
     ~CThreadHandleMaps()
     {
@@ -75,7 +77,86 @@ CThreadHandleMaps& ThreadMaps()
     return *pMaps;
 }
 
+// Which map holds each attached object, under which key; with the lock that
+// guards every map's permanent entries.  Never destroyed: static destructors
+// at process exit still detach objects.
+struct CPermanentOwners
+{
+    struct Owner
+    {
+        CHandleMapBase* pMap;
+        const void* key;
+    };
+    CRITICAL_SECTION cs;
+    std::unordered_map<const void*, Owner> owners;
+
+    CPermanentOwners() { ::InitializeCriticalSection(&cs); }
+};
+
+CPermanentOwners& Owners()
+{
+    static CPermanentOwners* s_pOwners = new CPermanentOwners;
+    return *s_pOwners;
+}
+
 } // namespace
+
+CHandleMapBase::CPermanentLock::CPermanentLock()
+{
+    ::EnterCriticalSection(&Owners().cs);
+}
+
+CHandleMapBase::CPermanentLock::~CPermanentLock()
+{
+    ::LeaveCriticalSection(&Owners().cs);
+}
+
+void CHandleMapBase::NoteOwner(const void* pObject, const void* key)
+{
+    CPermanentOwners::Owner owner = { this, key };
+    Owners().owners[pObject] = owner;
+}
+
+void CHandleMapBase::ForgetOwner(const void* pObject)
+{
+    std::unordered_map<const void*, CPermanentOwners::Owner>& owners = Owners().owners;
+    std::unordered_map<const void*, CPermanentOwners::Owner>::iterator it = owners.find(pObject);
+    if (it != owners.end() && it->second.pMap == this)
+        owners.erase(it);
+}
+
+BOOL CHandleMapBase::RemovePermanentObject(const void* pObject)
+{
+    CPermanentLock lock;
+    std::unordered_map<const void*, CPermanentOwners::Owner>& owners = Owners().owners;
+    std::unordered_map<const void*, CPermanentOwners::Owner>::iterator it = owners.find(pObject);
+    if (it == owners.end())
+        return FALSE;
+    CPermanentOwners::Owner owner = it->second;
+    owners.erase(it);
+    owner.pMap->ErasePermanent(owner.key, pObject);
+    return TRUE;
+}
+
+unsigned long CHandleMapBase::NextTempSerial()
+{
+    return ++ThreadMaps().nTempSerial;
+}
+
+unsigned long AfxLiteTempMark()
+{
+    return ThreadMaps().nTempSerial + 1;
+}
+
+void AfxLiteDeleteTempsSince(unsigned long nMark)
+{
+    CThreadHandleMaps& state = ThreadMaps();
+    if (state.nTempMapLock != 0)
+        return;
+    // A temporary's destructor may register a new map kind; index, not iterate.
+    for (size_t i = 0; i < state.maps.size(); i++)
+        state.maps[i].pMap->DeleteTempSince(nMark);
+}
 
 CHandleMapBase::CHandleMapBase()
 {

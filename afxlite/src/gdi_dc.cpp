@@ -103,7 +103,11 @@ BOOL CDC::Attach(HDC hDC)
     if (hDC == NULL)
         return FALSE;
     if (m_hDC != NULL)
-        Detach();  // the earlier DC is no longer ours (not deleted)
+    {
+        // the earlier DC is no longer ours (not deleted)
+        TRACE1("Warning: CDC::Attach over the attached DC %p; that DC is let go\n", (void*)m_hDC);
+        Detach();
+    }
     m_hDC = hDC;
     DCMap()->SetPermanent(m_hDC, this);
     SetAttribDC(m_hDC);  // Default to same as output
@@ -113,8 +117,9 @@ BOOL CDC::Attach(HDC hDC)
 HDC CDC::Detach()
 {
     HDC hDC = m_hDC;
-    if (hDC != NULL && DCMap()->LookupPermanent(hDC) == this)
-        DCMap()->RemoveHandle(hDC);
+    // out of the map of the thread that attached it, wherever this runs
+    if (hDC != NULL)
+        CHandleMapBase::RemovePermanentObject(this);
     ReleaseAttribDC();
     m_hDC = NULL;
     return hDC;

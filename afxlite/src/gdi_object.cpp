@@ -106,7 +106,12 @@ BOOL CGdiObject::Attach(HGDIOBJ hObject)
     if (hObject == NULL)
         return FALSE;
     if (m_hObject != NULL)
-        GdiMap()->RemoveHandle(m_hObject);  // the earlier handle is no longer ours
+    {
+        // the earlier handle is no longer ours (not deleted)
+        TRACE1("Warning: CGdiObject::Attach over the attached handle %p; that handle is let go\n",
+               (void*)m_hObject);
+        Detach();
+    }
     m_hObject = hObject;
     GdiMap()->SetPermanent(m_hObject, this);
     return TRUE;
@@ -115,8 +120,9 @@ BOOL CGdiObject::Attach(HGDIOBJ hObject)
 HGDIOBJ CGdiObject::Detach()
 {
     HGDIOBJ hObject = m_hObject;
-    if (hObject != NULL && GdiMap()->LookupPermanent(hObject) == this)
-        GdiMap()->RemoveHandle(hObject);
+    // out of the map of the thread that attached it, wherever this runs
+    if (hObject != NULL)
+        CHandleMapBase::RemovePermanentObject(this);
     m_hObject = NULL;
     return hObject;
 }

@@ -3,6 +3,8 @@
 
 #include <afxwin.h>
 
+#include "core_internal.h"
+
 namespace {
 
 // Guards the class list and the library list.  Extension libraries register
@@ -129,21 +131,34 @@ LPCTSTR AFXAPI AfxGetAppName()
     if (s_szExeName[0] == '\0')
     {
         TCHAR szPath[MAX_PATH];
-        DWORD nLen = ::GetModuleFileName(NULL, szPath, MAX_PATH);
-        if (nLen == 0 || nLen >= MAX_PATH)
+        LPTSTR lpszDot = NULL;
+        LPTSTR lpszBase = AfxLiteSplitModulePath(NULL, szPath, &lpszDot);
+        if (lpszBase == NULL)
             return _T("");
-        LPTSTR lpszBase = szPath;
-        for (LPTSTR p = szPath; *p != '\0'; p = ::CharNext(p))
-        {
-            if (*p == '\\' || *p == '/' || *p == ':')
-                lpszBase = p + 1;
-        }
-        LPTSTR lpszDot = _tcsrchr(lpszBase, '.');
         if (lpszDot != NULL)
             *lpszDot = '\0';
         lstrcpyn(s_szExeName, lpszBase, MAX_PATH);
     }
     return s_szExeName;
+}
+
+LPTSTR AfxLiteSplitModulePath(HMODULE hModule, LPTSTR szPath, LPTSTR* ppDot)
+{
+    *ppDot = NULL;
+    DWORD nLen = ::GetModuleFileName(hModule, szPath, MAX_PATH);
+    if (nLen == 0 || nLen >= MAX_PATH)
+    {
+        szPath[0] = '\0';
+        return NULL;
+    }
+    LPTSTR lpszBase = szPath;
+    for (LPTSTR p = szPath; *p != '\0'; p = ::CharNext(p))
+    {
+        if (*p == '\\' || *p == '/' || *p == ':')
+            lpszBase = p + 1;
+    }
+    *ppDot = _tcsrchr(lpszBase, '.');
+    return lpszBase;
 }
 
 // The current resource module first, then the libraries of the chain in

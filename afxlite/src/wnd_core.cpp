@@ -297,6 +297,11 @@ void CCmdTarget::RestoreWaitCursor()
 
 namespace {
 
+// Window-procedure calls in progress on this thread, and framework message
+// loops running on it (CWinThread::Run, CWnd::RunModalLoop).
+thread_local int t_nWndProcDepth = 0;
+thread_local int t_nFrameworkLoops = 0;
+
 // What a message handler that threw gives the system: creation fails, a
 // paint is taken as done, everything else answers 0.  Nothing is shown.
 LRESULT DefaultWndProcException(HWND hWnd, UINT nMsg)
@@ -336,6 +341,29 @@ void PostInitDialog(CWnd* pWnd, const RECT& rectOld, DWORD dwStyleOld)
 
 } // namespace
 
+CAfxLiteFrameworkLoop::CAfxLiteFrameworkLoop()
+{
+    ++t_nFrameworkLoops;
+}
+
+CAfxLiteFrameworkLoop::~CAfxLiteFrameworkLoop()
+{
+    --t_nFrameworkLoops;
+}
+
+LRESULT AfxLiteWndProcException(CException* e, const MSG* pMsg)
+{
+    LRESULT lResult;
+    CWinThread* pThread = AfxGetThread();
+    if (e != NULL && pThread != NULL)
+        lResult = pThread->ProcessWndProcException(e, pMsg);
+    else
+        lResult = DefaultWndProcException(pMsg->hwnd, pMsg->message);
+    if (e != NULL)
+        e->Delete();
+    return lResult;
+}
+
 LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     _AFX_THREAD_STATE* pThreadState = AfxGetThreadState();
@@ -348,6 +376,11 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
     DWORD dwPos = ::GetMessagePos();
     pThreadState->m_lastSentMsg.pt.x = AFX_GET_X_LPARAM(dwPos);
     pThreadState->m_lastSentMsg.pt.y = AFX_GET_Y_LPARAM(dwPos);
+
+    // Temporaries the outermost call of the thread makes are reclaimed when
+    // it returns (below); those its caller made before stay.
+    const unsigned long nTempMark = t_nWndProcDepth == 0 ? AfxLiteTempMark() : 0;
+    ++t_nWndProcDepth;
 
     LRESULT lResult = 0;
     // No exception leaves a window procedure.
@@ -365,19 +398,21 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
     }
     catch (CException* e)
     {
-        CWinThread* pThread = AfxGetThread();
-        if (pThread != NULL)
-            lResult = pThread->ProcessWndProcException(e, &pThreadState->m_lastSentMsg);
-        else
-            lResult = DefaultWndProcException(hWnd, nMsg);
-        e->Delete();
+        lResult = AfxLiteWndProcException(e, &pThreadState->m_lastSentMsg);
     }
     catch (...)
     {
         lResult = DefaultWndProcException(hWnd, nMsg);
     }
 
+    --t_nWndProcDepth;
     pThreadState->m_lastSentMsg = oldState;
+
+    // Back to a loop that is not the framework's (the host's own, a system
+    // dialog's): no framework idle time will come, so what the call made
+    // goes now.  Framework loops reclaim at their own idle time.
+    if (t_nWndProcDepth == 0 && t_nFrameworkLoops == 0)
+        AfxLiteDeleteTempsSince(nTempMark);
     return lResult;
 }
 
@@ -391,7 +426,17 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
     if (pWnd == NULL)
     {
         // Still subclassed, but its object let go of it without restoring
-        // the procedure: nothing better than the default is left.
+        // the procedure: nothing better than the default is left.  Said
+        // once per window in a row, not for every message.
+#ifdef _DEBUG
+        static thread_local HWND s_hWndTold = NULL;
+        if (s_hWndTold != hWnd)
+        {
+            s_hWndTold = hWnd;
+            TRACE2("Warning: window %p has AfxWndProc but no CWnd object (message 0x%04X); "
+                   "its own procedure is lost, DefWindowProc answers\n", (void*)hWnd, nMsg);
+        }
+#endif
         return ::DefWindowProc(hWnd, nMsg, wParam, lParam);
     }
     ASSERT(pWnd->m_hWnd == hWnd);

@@ -8,7 +8,7 @@
 /////////////////////////////////////////////////////////////////////////////
 // Dialog procedure and creation of dialog windows
 
-INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM)
+INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG)
     {
@@ -16,9 +16,22 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM)
         CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
         CDialog* pDlg = pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CDialog))
                             ? static_cast<CDialog*>(pWnd) : NULL;
-        if (pDlg != NULL)
+        if (pDlg == NULL)
+            return 1;
+        // The system's dialog manager called us: nothing may unwind into it.
+        MSG msg = { hWnd, message, wParam, lParam, 0, { 0, 0 } };
+        try
+        {
             return pDlg->OnInitDialog();
-        return 1;
+        }
+        catch (CException* e)
+        {
+            return AfxLiteWndProcException(e, &msg);
+        }
+        catch (...)
+        {
+            return AfxLiteWndProcException(NULL, &msg);
+        }
     }
     return 0;
 }

@@ -30,10 +30,35 @@ CWndHandleMap* AfxGetWndMap();
 // Registers the window classes of the given flags once per process.
 BOOL AfxDeferRegisterClass(LONG fToRegister);
 
-// One message from the queue through the thread's pre-translation; FALSE on
-// WM_QUIT.  Used by modal loops on threads with and without a CWinThread.
-BOOL AfxLitePumpMessage(MSG* pMsg);
-BOOL AfxLiteIsIdleMessage(MSG* pMsg);
+// The layer's one message pump and idle test (app_thread.cpp), behind
+// CWinThread::PumpMessage and IsIdleMessage and used by modal loops on
+// threads without a CWinThread.
+// One message from the queue into pMsg through pThread's pre-translation
+// (the windows' own when pThread is NULL), then dispatched; FALSE on WM_QUIT.
+BOOL AfxLitePumpMessage(MSG* pMsg, CWinThread* pThread);
+// Whether pMsg ends idle time; mouse moves to where the mouse already was
+// do not.  The last mouse message is kept in *pptLast and *pnMsgLast, or in
+// the calling thread's own record when they are NULL.
+BOOL AfxLiteIsIdleMessage(const MSG* pMsg, POINT* pptLast, UINT* pnMsgLast);
+
+// Marks a framework message loop (CWinThread::Run, CWnd::RunModalLoop) for
+// as long as it runs: the outermost window-procedure call then leaves the
+// temporaries it made to the loop's idle time.
+class CAfxLiteFrameworkLoop
+{
+public:
+    CAfxLiteFrameworkLoop();
+    ~CAfxLiteFrameworkLoop();
+private:
+    CAfxLiteFrameworkLoop(const CAfxLiteFrameworkLoop&);
+    void operator=(const CAfxLiteFrameworkLoop&);
+};
+
+// What the system gets from a handler that threw e (a framework exception,
+// deleted here; NULL for any other): the thread's ProcessWndProcException
+// when there is a thread object, else creation fails, a paint counts as
+// done and everything else answers 0.
+LRESULT AfxLiteWndProcException(CException* e, const MSG* pMsg);
 
 // Tooltips of windows with EnableToolTips (wnd_tooltips.cpp).
 void AfxLiteReleaseToolTipsOf(CWnd* pWnd);

@@ -42,8 +42,9 @@ BOOL CMenu::Attach(HMENU hMenu)
 HMENU CMenu::Detach()
 {
     HMENU hMenu = m_hMenu;
-    if (hMenu != NULL && MenuMap()->LookupPermanent(hMenu) == this)
-        MenuMap()->RemoveHandle(hMenu);
+    // out of the map of the thread that attached it, wherever this runs
+    if (hMenu != NULL)
+        CHandleMapBase::RemovePermanentObject(this);
     m_hMenu = NULL;
     return hMenu;
 }

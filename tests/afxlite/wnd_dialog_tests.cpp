@@ -4,6 +4,10 @@
 
 #include "wnd_fixture.h"
 
+#include <afxpriv.h>
+
+#include <algorithm>
+
 #include "DialogTemplateBuilder.h"
 #include "InputHelpers.h"
 
@@ -349,6 +353,121 @@ TEST_F(Dialogs, DdxControlOfAMissingItemEndsTheModalDialogWithMinusOne)
     EXPECT_EQ(-1, dialog.DoModal());
     EXPECT_EQ((HWND)NULL, dialog.m_edit.m_hWnd);
     EXPECT_TRUE(::IsWindowEnabled(Host()));
+}
+
+// Every WM_CTLCOLOR* makes two temporaries (the DC and the item).  A dialog
+// that paints a new edit field at each idle time of its modal loop, or from
+// a loop of the host's own, keeps the temporary map flat.
+class CColorDialog : public CDialog
+{
+public:
+    int m_nRounds = 0;
+    int m_nCtlColors = 0;
+    HWND m_hEdit = NULL;
+    int m_nFirstTemporaries = -1;   // after the first repaint
+    int m_nMostTemporaries = 0;
+
+    // A new edit field each time: a handle already wrapped would reuse its
+    // temporary.
+    void Repaint()
+    {
+        if (m_hEdit != NULL)
+            ::DestroyWindow(m_hEdit);
+        m_hEdit = ::CreateWindowA("EDIT", "x", WS_CHILD | WS_VISIBLE | WS_BORDER, 7, 60, 60, 14,
+                                  m_hWnd, NULL, NULL, NULL);
+        ::UpdateWindow(m_hEdit);
+        const int nTemporaries = AfxLiteGetWndMapCount(FALSE);
+        if (m_nFirstTemporaries < 0)
+            m_nFirstTemporaries = nTemporaries;
+        m_nMostTemporaries = std::max(m_nMostTemporaries, nTemporaries);
+    }
+
+protected:
+    afx_msg HBRUSH OnCtlColor(CDC*, CWnd*, UINT)
+    {
+        m_nCtlColors++;
+        return NULL;
+    }
+    afx_msg LRESULT OnKickIdle(WPARAM, LPARAM)
+    {
+        Repaint();
+        if (++m_nRounds == 100)
+            EndDialog(IDOK);
+        else
+            PostMessage(WM_NULL);   // ends this idle time; the next one repaints again
+        return FALSE;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CColorDialog, CDialog)
+    ON_WM_CTLCOLOR()
+    ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
+END_MESSAGE_MAP()
+
+TEST_F(Dialogs, TemporariesOfControlColoursDoNotPileUp)
+{
+    CWnd* pHost = CWnd::FromHandle(Host());
+    DialogTemplateBuilder dlg = MakeTemplate();
+    CColorDialog modal;
+    ASSERT_TRUE(modal.InitModalIndirect(dlg.Template(), pHost));
+    EXPECT_EQ(IDOK, modal.DoModal());
+    EXPECT_GE(modal.m_nCtlColors, 100);
+    EXPECT_EQ(modal.m_nFirstTemporaries, modal.m_nMostTemporaries) << "in the modal loop";
+
+    DialogTemplateBuilder visible = MakeTemplate(WS_VISIBLE);
+    CColorDialog modeless;
+    ASSERT_TRUE(modeless.CreateIndirect(visible.Template(), pHost));
+    for (int i = 0; i < 100; i++)
+        modeless.Repaint();
+    EXPECT_GE(modeless.m_nCtlColors, 100);
+    EXPECT_EQ(modeless.m_nFirstTemporaries, modeless.m_nMostTemporaries) << "under the host's own calls";
+    modeless.DestroyWindow();
+}
+
+// Exceptions stop where the system called the framework: OnInitDialog under
+// the dialog procedure, PreSubclassWindow under the creation hook.
+class CThrowingDialog : public CDialog
+{
+public:
+    BOOL m_bThrow = FALSE;
+protected:
+    virtual BOOL OnInitDialog()
+    {
+        if (m_bThrow)
+            AfxThrowMemoryException();
+        return CDialog::OnInitDialog();
+    }
+};
+
+class CThrowingWnd : public CWnd
+{
+public:
+    int m_nPostNcDestroy = 0;
+protected:
+    virtual void PreSubclassWindow() { throw 3; }
+    virtual void PostNcDestroy() { m_nPostNcDestroy++; }
+};
+
+TEST_F(Dialogs, ExceptionsStopAtTheSystemsCalls)
+{
+    DialogTemplateBuilder dlg = MakeTemplate();
+    CThrowingDialog dialog;
+    ASSERT_TRUE(dialog.CreateIndirect(dlg.Template(), CWnd::FromHandle(Host())));
+    dialog.m_bThrow = TRUE;
+    INT_PTR nResult = 1;
+    EXPECT_NO_THROW(nResult = AfxDlgProc(dialog.m_hWnd, WM_INITDIALOG, 0, 0));
+    EXPECT_EQ(0, nResult);
+    dialog.DestroyWindow();
+
+    CThrowingWnd wnd;
+    BOOL bCreated = TRUE;
+    EXPECT_NO_THROW(bCreated = wnd.Create(NULL, "thrower", WS_CHILD, CRect(0, 0, 10, 10),
+                                          CWnd::FromHandle(Host()), 805));
+    EXPECT_FALSE(bCreated);
+    EXPECT_EQ((HWND)NULL, wnd.m_hWnd);
+    EXPECT_EQ(1, wnd.m_nPostNcDestroy);
+    EXPECT_EQ((HWND)NULL, ::GetDlgItem(Host(), 805));
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include "wnd_fixture.h"
 #include "PixelHelpers.h"
 
+#include <thread>
+
 using namespace wndtest;
 using namespace testsupport;
 
@@ -421,6 +423,53 @@ TEST_F(HandleMaps, TemporariesOfTheCallerSurviveMessagesToFrameworkWindows)
     EXPECT_EQ(nTemporaries, AfxLiteGetWndMapCount(FALSE));
     EXPECT_EQ(pTemp, CWnd::FromHandle(hPlain));
     EXPECT_EQ(hPlain, pTemp->m_hWnd);
+}
+
+// An object attached on one thread and detached (or attached anew) on
+// another leaves the first thread's map all the same.
+TEST_F(HandleMaps, ObjectsLeaveTheMapOfTheThreadThatAttachedThem)
+{
+    HWND hPlain = CreatePlainChild("STATIC", "plain", 723);
+    CWnd wnd;
+    ASSERT_TRUE(wnd.Attach(hPlain));
+    CPen pen;
+    ASSERT_TRUE(pen.CreatePen(PS_SOLID, 1, RGB(1, 2, 3)));
+    HGDIOBJ hPen = pen.m_hObject;
+    CBrush brush;
+    ASSERT_TRUE(brush.CreateSolidBrush(RGB(4, 5, 6)));
+    HGDIOBJ hFirstBrush = brush.m_hObject;
+    HBRUSH hSecondBrush = ::CreateSolidBrush(RGB(7, 8, 9));
+    CImageList images;
+    ASSERT_TRUE(images.Create(16, 16, ILC_COLOR, 1, 1));
+    HIMAGELIST hImages = images.m_hImageList;
+
+    std::thread([&] {
+        wnd.Detach();
+        pen.Detach();
+        images.Detach();
+        brush.Attach(hSecondBrush);
+    }).join();
+
+    EXPECT_EQ((CWnd*)NULL, CWnd::FromHandlePermanent(hPlain));
+    EXPECT_NE(&pen, CGdiObject::FromHandle(hPen));
+    EXPECT_EQ((CImageList*)NULL, CImageList::FromHandlePermanent(hImages));
+    EXPECT_NE(&brush, CGdiObject::FromHandle(hFirstBrush));
+    EXPECT_EQ((HGDIOBJ)hSecondBrush, brush.m_hObject);
+    ::DeleteObject(hPen);
+    ::DeleteObject(hFirstBrush);
+    ImageList_Destroy(hImages);
+}
+
+TEST_F(HandleMaps, DestroyWindowThroughATemporaryLetsGoOfTheHandle)
+{
+    HWND hPlain = CreatePlainChild("STATIC", "plain", 724);
+    AfxLockTempMaps();
+    CWnd* pTemp = CWnd::FromHandle(hPlain);
+    EXPECT_TRUE(pTemp->DestroyWindow());
+    EXPECT_EQ((HWND)NULL, pTemp->m_hWnd);
+    EXPECT_FALSE(::IsWindow(hPlain));
+    EXPECT_NE(pTemp, CWnd::FromHandle(hPlain)) << "the handle value no longer finds it";
+    AfxUnlockTempMaps();
 }
 
 /////////////////////////////////////////////////////////////////////////////

@@ -2,6 +2,7 @@
 // notifications compared as whole sequences with what lParam pointed to.
 #include "HistogramFixture.h"
 
+#include <climits>
 #include <cmath>
 #include <limits>
 
@@ -442,6 +443,104 @@ TEST_F(HistogramMouse, LostCaptureKeepsTheDragUntilAReleaseReachesTheControl)
     EXPECT_NOTES(want, "release after the capture was lost");
     ExpectIdle("after the release");
 }
+
+// An owner that answers the selection with a modal loop (its owner
+// disabled, messages pumped) in which the button is let go: the release
+// never reaches the control, so no drag may start.
+TEST_F(HistogramMouse, ReleaseInsideTheOwnersModalLoopStartsNoDrag)
+{
+    ASSERT_TRUE(m_hist.AddCutpoint(5.0));
+    m_hist.SetFeatureFlags(kSelectDrag);
+    SetParentHandler([&](HWND, UINT message, WPARAM, LPARAM, LRESULT*) {
+        if (message == HM_CUTPOINTSELECTED)
+        {
+            ::EnableWindow(Dialog(), FALSE);
+            LeftButtonUp(Hist(), Column(5.0), Row());
+            ::EnableWindow(Dialog(), TRUE);
+        }
+        return false;
+    });
+    LeftButtonDown(Hist(), Column(5.0), Row());
+    ExpectIdle("after the press");
+    SetParentHandler(nullptr);
+    MouseMoveTo(Hist(), ColumnOfTenths(80), Row());
+    EXPECT_EQ(5.0, m_hist.Cutpoint(0).value);
+    const Note want[] = { { HM_CUTPOINTSELECTED, 5.0, 0, TRUE, NULL }, NOTES_END };
+    EXPECT_NOTES(want, "released in the owner's loop");
+}
+
+// Another window took the capture and the release: the next move without
+// the button drops the cutpoint where it was, as the release would have.
+TEST_F(HistogramMouse, MoveWithoutTheButtonEndsTheDrag)
+{
+    ASSERT_TRUE(m_hist.AddCutpoint(5.0));
+    m_hist.SetFeatureFlags(kSelectDrag);
+    LeftButtonDown(Hist(), Column(5.0), Row());
+    MouseMoveTo(Hist(), ColumnOfTenths(73), Row());
+    ::SetCapture(Host());
+    LeftButtonUp(Hist(), ColumnOfTenths(73), Row());
+    ::ReleaseCapture();
+    EXPECT_TRUE(m_hist.Dragging());
+    MouseMoveTo(Hist(), ColumnOfTenths(90), Row());
+    const Note want[] = {
+        { HM_CUTPOINTSELECTED, 5.0, 0, TRUE, NULL },
+        { HM_CUTPOINTMOVED, 5.0, 7.3, FALSE, NULL },
+        NOTES_END
+    };
+    EXPECT_NOTES(want, "move after a release elsewhere");
+    EXPECT_EQ(7.3, m_hist.Cutpoint(0).value);
+    ExpectIdle("after the move");
+}
+
+// Widths outside 0..100 are kept as set but drawn and hit-tested limited.
+struct PenWidthCase
+{
+    int width;
+    int drawn;
+    int hitDx;      // farthest column right of the line that still hits
+};
+
+const PenWidthCase kPenWidthCases[] = {
+    { -7, 0, 1 }, { INT_MIN, 0, 1 }, { 101, 100, 50 }, { INT_MAX, 100, 50 },
+};
+
+class HistogramPenWidth : public HistogramMouse, public ::testing::WithParamInterface<PenWidthCase> {};
+
+TEST_P(HistogramPenWidth, LimitedForDrawingAndHitTest)
+{
+    const PenWidthCase& c = GetParam();
+    ASSERT_TRUE(m_hist.AddCutpoint(5.0));
+    m_hist.SetCutpointLineWidth(c.width);
+    m_hist.SetCutpointHighlightLineWidth(c.width);
+    EXPECT_EQ(c.width, m_hist.CutpointLineWidth());
+    EXPECT_EQ(c.width, m_hist.CutpointHighlightLineWidth());
+    const HPEN pens[] = { m_hist.CutpointPen(), m_hist.HighlightPen() };
+    for (HPEN pen : pens)
+    {
+        EXTLOGPEN elp = {};
+        ASSERT_NE(0, ::GetObject(pen, sizeof(elp), &elp));
+        EXPECT_EQ((DWORD)c.drawn, elp.elpWidth);
+    }
+
+    m_hist.SetFeatureFlags(kSelectDrag);
+    LeftClick(Hist(), Column(5.0) + c.hitDx + 1, Row());
+    LeftButtonDown(Hist(), Column(5.0) + c.hitDx, Row());
+    ASSERT_TRUE(m_hist.Dragging());
+    MouseMoveTo(Hist(), ColumnOfTenths(150), Row());
+    LeftButtonUp(Hist(), ColumnOfTenths(150), Row());
+    const Note want[] = {
+        { HM_CUTPOINTSELECTED, 5.0, 0, TRUE, NULL },
+        { HM_CUTPOINTMOVED, 5.0, 15.0, FALSE, NULL },
+        NOTES_END
+    };
+    EXPECT_NOTES(want, "miss, then drag from the edge of the zone");
+    if (c.drawn == 100)
+    {
+        EXPECT_EQ(100u, PaintNow().FindColumns(Row(), kHighlight).size());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Widths, HistogramPenWidth, ::testing::ValuesIn(kPenWidthCases));
 
 // Mappings that give no finite value keep the cutpoint where it is.
 TEST_F(HistogramMouse, ZeroWidthPlotKeepsTheValue)

@@ -518,6 +518,47 @@ TEST_P(HookChainTest, NestedSendsSeeTheirOwnMessageAndRestoreTheOuterOne)
 	EXPECT_EQ(outer.pt.y, after.pt.y);
 }
 
+// A hook that unhooks itself while handling a message and then passes it
+// on: the message still reaches the hooks behind it and the window.
+TEST_P(HookChainTest, AHookUnhookingItselfStillPassesTheMessageOn)
+{
+	HWND hWnd = CreateTarget(GetParam());
+	const LONG_PTR original = Proc(hWnd);
+	TestHook h1(1), h2(2);
+	h1.HookWindow(hWnd);
+	h2.HookWindow(hWnd);
+	auto unhookOn = [](UINT nWhen) {
+		return [nWhen](TestHook& self, UINT nMsg, WPARAM, LPARAM) {
+			if (nMsg == nWhen)
+				self.HookWindow((HWND)NULL);
+		};
+	};
+	auto expect = [&](std::vector<int> before, int nLeaving, std::vector<int> after, UINT nMsg, WPARAM wParam) {
+		std::vector<MsgEntry> seq;
+		for (int n : before)
+			seq.push_back({ kAtHook + static_cast<UINT>(n), sent | wparam | lparam, nMsg, static_cast<LPARAM>(wParam) });
+		seq.push_back({ kUnhooked + static_cast<UINT>(nLeaving), sent });
+		std::vector<MsgEntry> rest = ChainOf(after, Framework(), nMsg, wParam);
+		seq.insert(seq.end(), rest.begin(), rest.end());
+		EXPECT_EQ(TargetResult(nMsg, wParam), ::SendMessageA(hWnd, nMsg, wParam, 0));
+		EXPECT_SEQUENCE(kChain, seq.data(), "unhooked while handling it");
+	};
+
+	h1.m_before = unhookOn(kProbe1);            // the older one, reached from the newer
+	expect({2, 1}, 1, {}, kProbe1, 1);
+	h2.m_before = unhookOn(kProbe2);            // the newest and only one, through PassToNext
+	h2.m_bPassToNext = true;
+	expect({2}, 2, {}, kProbe2, 2);
+	EXPECT_EQ(original, Proc(hWnd));
+
+	h1.m_before = nullptr;                      // the newest, with one behind it
+	h1.HookWindow(hWnd);
+	h2.HookWindow(hWnd);
+	h2.m_bPassToNext = false;
+	h2.m_before = unhookOn(kProbe3);
+	expect({2}, 2, {1}, kProbe3, 3);
+}
+
 INSTANTIATE_TEST_SUITE_P(Kinds, HookChainTest,
 	::testing::Values(kForeignAnsi, kForeignUnicode, kFramework),
 	[](const ::testing::TestParamInfo<WindowKind>& info) { return std::string(KindName(info.param)); });
@@ -650,6 +691,73 @@ TEST_F(SubclassTest, ADestroyedHookLeavesTheChain)
 	EXPECT_EQ(original, Proc(hWnd)) << "deleting the last hook puts the procedure back";
 	::SendMessageA(hWnd, kProbe1, 8, 0);
 	EXPECT_CHAIN({}, false, kProbe1, 8, "no hooks left");
+}
+
+// A framework subclass laid over the hooks after them survives the last
+// unhook; the hook procedure below it keeps handing messages on, takes new
+// hooks, and gives the window its own procedure back once the subclass left.
+TEST_F(SubclassTest, ALaterSubclassSurvivesTheLastUnhook)
+{
+	HWND hWnd = CreateTarget(kForeignAnsi);
+	const LONG_PTR original = Proc(hWnd);
+	TestHook h1(1), h2(2);
+	h1.HookWindow(hWnd);
+	TestFrameWnd* pLater = new TestFrameWnd;
+	m_frames.push_back(pLater);
+	ASSERT_TRUE(pLater->SubclassWindow(hWnd));
+	const LONG_PTR later = Proc(hWnd);
+
+	UNHOOK(h1);
+	EXPECT_EQ(later, Proc(hWnd));
+	EXPECT_EQ(TargetResult(kProbe1, 1), ::SendMessageA(hWnd, kProbe1, 1, 0));
+	EXPECT_CHAIN({}, true, kProbe1, 1, "below the later subclass, no hooks");
+
+	h2.HookWindow(hWnd);
+	EXPECT_EQ(later, Proc(hWnd));
+	::SendMessageA(hWnd, kProbe2, 2, 0);
+	const MsgEntry joined[] = {
+		{ kAtFramework, sent | wparam | lparam, kProbe2, 2 },
+		{ kAtHook + 2, sent | wparam | lparam, kProbe2, 2 },
+		{ kAtTarget, sent | wparam | lparam, kProbe2, 2 },
+		{ 0 } };
+	EXPECT_SEQUENCE(kChain, joined, "a new hook joins below the later subclass");
+	UNHOOK(h2);
+
+	pLater->UnsubclassWindow();
+	::SendMessageA(hWnd, kProbe3, 3, 0);
+	EXPECT_CHAIN({}, false, kProbe3, 3, "the later subclass gone");
+	EXPECT_EQ(original, Proc(hWnd));
+}
+
+// An exception from a hook stops at the hook procedure: the send answers 0,
+// the thread's current-message record is put back and the chain still works.
+TEST_F(SubclassTest, AThrowingHookRestoresTheRecordAndThrowsNoFurther)
+{
+	HWND hWnd = CreateTarget(kForeignAnsi);
+	TestHook h1(1), h2(2);
+	h1.HookWindow(hWnd);
+	h2.HookWindow(hWnd);
+	const std::function<void()> throwers[] = {
+		[] { AfxThrowMemoryException(); },
+		[] { throw 7; },
+	};
+	_AFX_THREAD_STATE* pState = AfxGetThreadState();
+	for (const std::function<void()>& doThrow : throwers)
+	{
+		h2.m_before = [&doThrow](TestHook&, UINT nMsg, WPARAM, LPARAM) {
+			if (nMsg == kProbe1)
+				doThrow();
+		};
+		pState->m_lastSentMsg = MSG();
+		pState->m_lastSentMsg.message = 0x7777;
+		EXPECT_EQ(0, ::SendMessageA(hWnd, kProbe1, 1, 0));
+		EXPECT_EQ(0x7777u, pState->m_lastSentMsg.message);
+		EXPECT_EQ((HWND)NULL, pState->m_lastSentMsg.hwnd);
+		const MsgEntry stopped[] = { { kAtHook + 2, sent | wparam, kProbe1 }, { 0 } };
+		EXPECT_SEQUENCE(kChain, stopped, "thrown in the newest hook");
+		::SendMessageA(hWnd, kProbe2, 2, 0);
+		EXPECT_CHAIN({2, 1}, false, kProbe2, 2, "after the exception");
+	}
 }
 
 TEST_F(SubclassTest, UnicodeWindowsKeepTheirTextThroughTheAnsiHook)
