@@ -162,11 +162,30 @@ step_splitter() {
   ok "splitter: x bar dragged from $bl to $((bl + 40)); the panes moved with it"
 }
 
+# After the soak: in each split dialog the panes still lie their gap (4)
+# from the bars, as the windows are listed now.
+check_splitters() {
+  local name dlg xl xr yt yb
+  request windows >/dev/null
+  for name in splitters_dragged splitters_resized; do
+    read_item "$name"; dlg=$ITEM_HWND
+    read_window Static "" "$dlg" 101; xl=$WIN_L xr=$WIN_R
+    read_window Static "" "$dlg" 103; yt=$WIN_T yb=$WIN_B
+    read_window ListBox "" "$dlg" 100; [ $((WIN_R + 4)) -eq "$xl" ] || fail "$name: left pane ends at $WIN_R, bar at $xl"
+    read_window Edit "*" "$dlg" 102
+    [ "$WIN_L" -eq $((xr + 4)) ] && [ $((WIN_B + 4)) -eq "$yt" ] || fail "$name: upper right pane at $WIN_L $WIN_B, bars at $xr $yt"
+    read_window ListBox "" "$dlg" 104
+    [ "$WIN_L" -eq $((xr + 4)) ] && [ "$WIN_T" -eq $((yb + 4)) ] || fail "$name: lower right pane at $WIN_L $WIN_T, bars at $xr $yb"
+  done
+  ok "soak: the splitters' panes lie against their bars"
+}
+
 step_histogram
 step_splitter
 step_livearrow
 step_hotbutton
 step_biglist
 run_soak "$SEED" "$COUNT"
+check_splitters
 stop_gallery
 echo "display_test: all steps passed; pictures in $out"
