@@ -7,6 +7,8 @@
 # define: plain functions and named records at their fixed ordinals, class
 # members from ordinal 100 up, sorted by decorated name.
 
+include(TestSeams)
+
 # add_export_library(<Lib> OBJECTS <objlib> FOLDERS <folders...>)
 function(add_export_library lib)
   cmake_parse_arguments(A "" "OBJECTS" "FOLDERS" ${ARGN})
@@ -15,13 +17,20 @@ function(add_export_library lib)
   target_compile_options(${A_OBJECTS} PRIVATE ${PROJECT_WARNINGS})
   target_link_libraries(${A_OBJECTS} PUBLIC afxlite)
   set(dirs "")
+  set(built "")
   foreach(f IN LISTS A_FOLDERS)
     if(EXISTS ${CMAKE_SOURCE_DIR}/${f})
       list(APPEND dirs ${CMAKE_SOURCE_DIR}/${f})
     endif()
+    if(EXISTS ${CMAKE_SOURCE_DIR}/${f}/CMakeLists.txt)
+      list(APPEND built ${f})
+    endif()
   endforeach()
+  # The product folders of this library that the tree builds.
+  set_property(GLOBAL PROPERTY ${lib}_BUILT_FOLDERS ${built})
   target_include_directories(${A_OBJECTS} PUBLIC ${dirs})
   set_property(GLOBAL PROPERTY ${lib}_EXPORT_RULES "")
+  set_property(GLOBAL PROPERTY ${lib}_TEST_EXPORT_RULES "")
   set_property(GLOBAL PROPERTY ${lib}_OBJECTS ${A_OBJECTS})
   set_property(GLOBAL PROPERTY ${lib}_INCLUDE_DIRS ${dirs})
 endfunction()
@@ -78,20 +87,43 @@ function(lumivane_public_headers)
 endfunction()
 
 # finish_export_library(<Lib>): the DLL itself, once every folder has added
-# its sources and rules.
+# its sources and rules: the test build <Lib> (with the test seams' sources
+# and exports) and the product build <Lib>_product (without; installed).
 function(finish_export_library lib)
   get_property(objs GLOBAL PROPERTY ${lib}_OBJECTS)
   get_property(rules GLOBAL PROPERTY ${lib}_EXPORT_RULES)
+  get_property(test_rules GLOBAL PROPERTY ${lib}_TEST_EXPORT_RULES)
   get_property(dirs GLOBAL PROPERTY ${lib}_INCLUDE_DIRS)
   get_target_property(srcs ${objs} SOURCES)
   if(NOT srcs)
     return()  # nothing of this library is built yet
   endif()
-  set(rules_file ${CMAKE_BINARY_DIR}/${lib}.exports)
+  _product_clone(${objs} ${objs}_product OBJECT)
+  _export_dll(${lib} ${lib} ${objs} afxlite "${rules};${test_rules}")
+  _export_dll(${lib} ${lib}_product ${objs}_product afxlite_product "${rules}")
+  set_target_properties(${lib}_product PROPERTIES
+    EXPORT_NAME ${lib}
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/product/bin
+    ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/product/lib)
+  foreach(d IN LISTS dirs)
+    target_include_directories(${lib} INTERFACE $<BUILD_INTERFACE:${d}>)
+    target_include_directories(${lib}_product INTERFACE $<BUILD_INTERFACE:${d}>)
+  endforeach()
+  target_include_directories(${lib}_product INTERFACE
+    $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/${lib}>)
+  set_property(GLOBAL PROPERTY ${lib}_BUILT TRUE)
+endfunction()
+
+# _export_dll(<Lib> <target> <objects> <afxlite target> <rules>): one DLL
+# named <Lib>.dll from the objects, its exports from a module-definition
+# file generated from the rules.
+function(_export_dll lib target objs afx rules)
+  set(rules_file ${CMAKE_BINARY_DIR}/${target}.exports)
+  list(FILTER rules EXCLUDE REGEX "^$")
   string(REPLACE ";" "\n" text "${rules}")
   file(WRITE ${rules_file}.tmp "${text}\n")
   configure_file(${rules_file}.tmp ${rules_file} COPYONLY)
-  set(def ${CMAKE_BINARY_DIR}/${lib}.def)
+  set(def ${CMAKE_BINARY_DIR}/${target}.def)
   string(REGEX REPLACE "nm$" "c++filt" cxxfilt "${CMAKE_NM}")
   add_custom_command(OUTPUT ${def}
     COMMAND ${CMAKE_COMMAND} -DNM=${CMAKE_NM} -DCXXFILT=${cxxfilt}
@@ -100,19 +132,13 @@ function(finish_export_library lib)
             -DLEADING_UNDERSCORE=$<IF:$<EQUAL:${CMAKE_SIZEOF_VOID_P},4>,1,0>
             -P ${CMAKE_SOURCE_DIR}/cmake/GenerateDef.cmake
     DEPENDS $<TARGET_OBJECTS:${objs}> ${rules_file} ${CMAKE_SOURCE_DIR}/cmake/GenerateDef.cmake
-    COMMENT "Generating ${lib}.def"
+    COMMENT "Generating ${target}.def"
     VERBATIM)
-  add_custom_target(${lib}_def DEPENDS ${def})
-  add_dependencies(${lib}_def ${objs})  # the objects must exist before nm reads them
-  add_library(${lib} SHARED ${def})
-  add_dependencies(${lib} ${lib}_def)
-  target_link_libraries(${lib} PRIVATE ${objs})
-  target_link_libraries(${lib} PUBLIC afxlite)
-  foreach(d IN LISTS dirs)
-    target_include_directories(${lib} INTERFACE $<BUILD_INTERFACE:${d}>)
-  endforeach()
-  target_include_directories(${lib} INTERFACE $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
-  set_target_properties(${lib} PROPERTIES PREFIX "" OUTPUT_NAME ${lib})
-  get_property(headers GLOBAL PROPERTY ${lib}_PUBLIC_HEADERS)
-  set_property(GLOBAL PROPERTY ${lib}_BUILT TRUE)
+  add_custom_target(${target}_def DEPENDS ${def})
+  add_dependencies(${target}_def ${objs})  # the objects must exist before nm reads them
+  add_library(${target} SHARED ${def})
+  add_dependencies(${target} ${target}_def)
+  target_link_libraries(${target} PRIVATE ${objs})
+  target_link_libraries(${target} PUBLIC ${afx})
+  set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME ${lib})
 endfunction()

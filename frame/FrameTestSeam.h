@@ -3,8 +3,9 @@
 // GetLibraryInstance() and LoadLibraryString() are internal to the library;
 // hosts never call them. These two exported functions let the test programs
 // reach exactly those internals inside the built DLL, so the tests exercise
-// the real handle and the real bracket rather than copies. They sit with the
-// numbered exports (ordinal 100 and up), never at a fixed ordinal.
+// the real handle and the real bracket rather than copies. They exist in the
+// test build of Tessarine.dll only (add_test_seam in CMakeLists.txt), with
+// the numbered exports (ordinal 100 and up), never at a fixed ordinal.
 #ifndef TESSARINE_FRAMETESTSEAM_H
 #define TESSARINE_FRAMETESTSEAM_H
 

@@ -1413,11 +1413,6 @@ AFXLITE_API BOOL AFXAPI AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMOD
 // Deletes the CDynLinkLibrary objects of the library (all of them if bAll).
 AFXLITE_API void AFXAPI AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL bAll = FALSE);
 
-// Test seam: when set, the next AfxInitExtensionModule fails (returns FALSE
-// after restoring the module state's lists) and the flag clears itself.
-// Lets tests drive an extension library's refusal to load.
-AFXLITE_API void AFXAPI AfxLiteFailNextExtensionInit(BOOL bFail);
-
 // Called by the raw entry hook of afxdllx.h at process attach, before the
 // library's static constructors: sets the class and factory lists aside.
 AFXLITE_API void AFXAPI AfxLiteExtensionRawAttach();
@@ -1425,10 +1420,6 @@ AFXLITE_API void AFXAPI AfxLiteExtensionRawAttach();
 // The run-time class named lpszClassName in the module's class list or in
 // the class list of any CDynLinkLibrary; NULL when none is registered.
 AFXLITE_API CRuntimeClass* AFXAPI AfxLiteFindRuntimeClass(LPCSTR lpszClassName);
-
-// Test and diagnostic seam: the number of CWnd objects in the calling
-// thread's permanent (bPermanent) or temporary handle map.
-AFXLITE_API int AFXAPI AfxLiteGetWndMapCount(BOOL bPermanent);
 
 class AFXLITE_API CDynLinkLibrary : public CCmdTarget
 {
@@ -1684,5 +1675,9 @@ inline CWnd* PASCAL CWnd::WindowFromPoint(POINT point)
     { return CWnd::FromHandle(::WindowFromPoint(point)); }
 inline BOOL CWnd::IsDialogMessage(LPMSG lpMsg)
     { ASSERT(::IsWindow(m_hWnd)); return ::IsDialogMessage(m_hWnd, lpMsg); }
+
+#ifdef TEST_SEAMS
+#include "afxtestseam.h"   // entry points of the test build only
+#endif
 
 #endif // __AFXWIN_H__

@@ -38,8 +38,10 @@ private:
 // m_pClassInit and m_classList holds only the library's classes.
 BOOL s_bListsSetAside = FALSE;
 
-// The test seam of AfxLiteFailNextExtensionInit.
+#ifdef TEST_SEAMS
+// The test seam of AfxLiteFailNextExtensionInit (test build only).
 volatile LONG s_nFailNextInit = 0;
+#endif
 
 TCHAR s_szExeName[MAX_PATH];
 
@@ -204,10 +206,12 @@ void AFXAPI AfxLiteExtensionRawAttach()
     s_bListsSetAside = TRUE;
 }
 
+#ifdef TEST_SEAMS
 void AFXAPI AfxLiteFailNextExtensionInit(BOOL bFail)
 {
     ::InterlockedExchange(&s_nFailNextInit, bFail ? 1 : 0);
 }
+#endif
 
 BOOL AFXAPI AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule)
 {
@@ -237,7 +241,11 @@ BOOL AFXAPI AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule)
 
     // A failed start leaves the library's classes out of every list: the
     // loader unloads the library right away.
-    if (::InterlockedExchange(&s_nFailNextInit, 0) != 0 || hModule == NULL)
+#ifdef TEST_SEAMS
+    if (::InterlockedExchange(&s_nFailNextInit, 0) != 0)
+        hModule = NULL;
+#endif
+    if (hModule == NULL)
         return FALSE;
 
     state.bInitialized = TRUE;

@@ -58,11 +58,13 @@ CWndHandleMap* AfxGetWndMap()
     return AfxGetHandleMap<CWndHandleTraits>();
 }
 
+#ifdef TEST_SEAMS
 int AFXAPI AfxLiteGetWndMapCount(BOOL bPermanent)
 {
     CWndHandleMap* pMap = AfxGetWndMap();
     return bPermanent ? pMap->GetPermanentCount() : pMap->GetTemporaryCount();
 }
+#endif
 
 /////////////////////////////////////////////////////////////////////////////
 // Handler calls by signature

@@ -11,6 +11,7 @@
 #include "MessageRecorder.h"
 #include "PixelHelpers.h"
 #include "TestHostWindow.h"
+#include "Wow64Limits.h"
 
 using namespace testsupport;
 
@@ -60,6 +61,7 @@ CDC g_processDC;
 
 TEST(GdiObjects, WrapperOwnsWhatItCreated)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     HGDIOBJ hPen;
     {
         CPen pen;
@@ -109,6 +111,7 @@ TEST(GdiObjects, WrapperOwnsWhatItCreated)
 
 TEST(GdiObjects, ProcessWideWrappers)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     EXPECT_EQ(&g_processPen, CGdiObject::FromHandle(g_processPen.m_hObject));
     if (g_processDC.m_hDC == NULL)
     {
@@ -169,6 +172,7 @@ TEST(GdiObjects, MapsBelongToTheirThread)
 
 TEST(CDCSelection, SelectReturnsThePreviousObjects)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     MemoryDC mem(20, 20);
     CDC& dc = mem.DC();
     DcStateSnapshot before(dc.m_hDC);
@@ -221,6 +225,7 @@ TEST(CDCSelection, SelectReturnsThePreviousObjects)
 
 TEST(CDCSelection, AttachDetachAndTemporaryDCs)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     HDC hdc = ::CreateCompatibleDC(NULL);
     {
         CDC dc;
@@ -258,6 +263,7 @@ TEST(CDCSelection, AttachDetachAndTemporaryDCs)
 
 TEST(CDCHelpers, FillSolidRectFillsExactlyAndLeavesTheBkColour)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     MemoryDC mem(30, 20);
     CDC& dc = mem.DC();
     DcStateSnapshot before(dc.m_hDC);
@@ -282,6 +288,7 @@ TEST(CDCHelpers, FillSolidRectFillsExactlyAndLeavesTheBkColour)
 
 TEST(CDCHelpers, Draw3dRectEdges)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     MemoryDC mem(20, 16);
     CDC& dc = mem.DC();
     DcStateSnapshot before(dc.m_hDC);
@@ -360,6 +367,7 @@ void ExpectFrames(MemoryDC& mem, int cx, int cy, const CRect* pRects, int nRects
 
 TEST(CDCHelpers, DrawDragRectInvertsOnlyTheFrame)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     const int cx = 48, cy = 40;
     MemoryDC mem(cx, cy);
     CDC& dc = mem.DC();
@@ -386,6 +394,7 @@ TEST(CDCHelpers, DrawDragRectInvertsOnlyTheFrame)
 
 TEST(CDCHelpers, DrawDragRectKeepsTheClipRegionAndBrushes)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     const int cx = 40, cy = 40;
     MemoryDC mem(cx, cy);
     CDC& dc = mem.DC();
@@ -474,6 +483,7 @@ protected:
 
 TEST_F(WindowDCs, PaintDCBeginsAndEndsPainting)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     memset(&g_paint, 0, sizeof(g_paint));
     HWND hwnd = CreatePaintWindow();
     ASSERT_NE((HWND)NULL, hwnd);
@@ -500,6 +510,7 @@ TEST_F(WindowDCs, PaintDCBeginsAndEndsPainting)
 
 TEST_F(WindowDCs, ClientAndWindowDCsDrawAndRelease)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     HWND hwnd = CreatePaintWindow();
     ::UpdateWindow(hwnd);
     Pump();

@@ -13,6 +13,7 @@
 #include "MessageRecorder.h"
 #include "PixelHelpers.h"
 #include "TestHostWindow.h"
+#include "Wow64Limits.h"
 
 using namespace testsupport;
 
@@ -189,6 +190,7 @@ LRESULT CALLBACK CustomItemProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 
 TEST_F(SupportRecorder, DialogTemplateWithCustomAndPredefinedItems)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     WNDCLASSA wc;
     memset(&wc, 0, sizeof(wc));
     wc.lpfnWndProc = CustomItemProc;
@@ -308,6 +310,7 @@ protected:
 
 TEST_F(SupportWindow, PixelReadBack)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     HWND hwnd = CreateStripes(30, 40);
     ClientPixels px(hwnd);
     ASSERT_TRUE(px.Valid());

@@ -5,6 +5,7 @@
 #include "wnd_fixture.h"
 
 #include "PixelHelpers.h"
+#include "Wow64Limits.h"
 
 using namespace wndtest;
 using namespace testsupport;
@@ -96,6 +97,7 @@ protected:
 
 TEST_F(ListViews, OwnerDataRowsComeFromTheReflectedNotifications)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     COwnerDataList list;
     CRect rect(0, 0, 300, 200);
     ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS,
@@ -237,6 +239,7 @@ TEST_F(ListViews, ItemMembersOfAnOrdinaryListView)
 
 TEST_F(ListViews, ImageListsOfObjectsOutliveTheListViewWindow)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     CImageList images;
     ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 4));
     EXPECT_EQ(&images, CImageList::FromHandlePermanent(images.m_hImageList));

@@ -4,6 +4,7 @@
 
 #include "wnd_fixture.h"
 #include "PixelHelpers.h"
+#include "Wow64Limits.h"
 
 #include <thread>
 
@@ -727,6 +728,7 @@ typedef WndTest Painting;
 
 TEST_F(Painting, PaintHandlersDrawWhereTheGeometrySays)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     CPaintedWnd wnd;
     CRect rect(0, 0, 60, 40);
     ASSERT_TRUE(wnd.Create(NULL, "painted", WS_VISIBLE, rect, CWnd::FromHandle(Host()), 770));
@@ -748,6 +750,7 @@ TEST_F(Painting, PaintHandlersDrawWhereTheGeometrySays)
 
 TEST_F(Painting, ControlPaintsWithTheBrushItReflectedToItself)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     CWnd parent;
     CRect rect(0, 0, 100, 60);
     ASSERT_TRUE(parent.Create(NULL, "parent", WS_VISIBLE, rect, CWnd::FromHandle(Host()), 771));

@@ -5,6 +5,7 @@
 #include "BigListFixture.h"
 #include "HeapCounter.h"
 #include "PixelHelpers.h"
+#include "Wow64Limits.h"
 
 using namespace testsupport;
 
@@ -62,6 +63,7 @@ TEST_F(BigListView, NothingIsVisibleBeforeTheFirstCacheHint)
 
 TEST_F(BigListView, CacheHintTakesTheRangeFromTheView)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     CreateList();
     Fill(100);
     PaintList();
@@ -96,6 +98,7 @@ TEST_F(BigListView, CacheHintTakesTheRangeFromTheView)
 
 TEST_F(BigListView, CacheHintRangeStopsAtTheItemCount)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     CreateList();
     Fill(3);
     PaintList();
@@ -105,6 +108,7 @@ TEST_F(BigListView, CacheHintRangeStopsAtTheItemCount)
 
 TEST_F(BigListView, DeletesRedrawOnlyVisibleRows)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     CreateList();
     Fill(100);
     PaintList();
@@ -185,6 +189,7 @@ TEST_F(BigListView, DeletingTheOnlyItemRedrawsRowZero)
 
 TEST_F(BigListView, SetRedrawsItsRowOnlyWhenVisible)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     CreateList();
     Fill(100);
     PaintList();
@@ -234,6 +239,7 @@ TEST_F(BigListView, DeleteAllResetsCountWithoutScrolling)
 
 TEST_F(BigListView, PaintAsksOnlyForExistingRowsAndDrawsTheirText)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     CreateList();
     Fill(3);
     List().calls.clear();

@@ -5,6 +5,7 @@
 #include "BigListFixture.h"
 #include "InputHelpers.h"
 #include "StoreModel.h"
+#include "Wow64Limits.h"
 
 using namespace testsupport;
 
@@ -58,6 +59,7 @@ protected:
 
 TEST_F(BigListSort, HeaderClicksSortAndTurnTheDirection)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     CreateList();
     Fill(60);
     PaintList();

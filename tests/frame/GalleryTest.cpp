@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "FrameTestUtil.h"
+#include "Wow64Limits.h"
 
 namespace {
 
@@ -209,6 +210,7 @@ bool GalleryTest::s_ended = false;
 
 TEST_F(GalleryTest, WritesOneDecodablePicturePerItemAndTheDialog)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     EXPECT_EQ(0u, s_exitCode) << s_output;
     std::vector<std::string> files = PngFiles(s_out);
     EXPECT_EQ("gallery: wrote " + std::to_string(files.size()) + " pictures to " + s_out,
@@ -229,6 +231,7 @@ TEST_F(GalleryTest, WritesOneDecodablePicturePerItemAndTheDialog)
 
 TEST_F(GalleryTest, FramePicturesShowTheLibraryBitmapsScaledUp)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     // Four 64 x 64 arrows, 12 pixels apart: each 8 x 8 pixel is an 8 x 8 block.
     Picture arrows;
     ASSERT_TRUE(DecodePng(PicturePath("frame_arrows.png"), &arrows));

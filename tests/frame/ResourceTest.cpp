@@ -12,6 +12,7 @@
 #include "FrameTestSeam.h"
 #include "FrameTestUtil.h"
 #include "TessarineRes.h"
+#include "Wow64Limits.h"
 
 namespace {
 
@@ -163,6 +164,7 @@ SIZE BitmapSize(HBITMAP hBitmap)
 
 TEST_F(ResourceTest, HostChainFindsNoLibraryBitmapButAHostOneOfTheSameNumber)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     // The host's 1132 is 16 x 12; the library's 1133 is not reachable at all.
     CBitmap hostArrow;
     ASSERT_TRUE(hostArrow.LoadBitmap(IDB_ARROW_UP));
@@ -313,6 +315,7 @@ class ArrowBitmapTest : public ResourceTest, public ::testing::WithParamInterfac
 
 TEST_P(ArrowBitmapTest, IsA16ColourGreyArrowPointingItsWay)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     const ArrowRow& row = GetParam();
     BITMAPINFOHEADER header;
     ASSERT_TRUE(ReadBitmapHeader(m_hLib, row.id, &header));
@@ -345,6 +348,7 @@ INSTANTIATE_TEST_SUITE_P(Tessarine, ArrowBitmapTest, ::testing::ValuesIn(kArrows
 
 TEST_F(ResourceTest, GlyphStripHoldsFifteenCells)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     BITMAPINFOHEADER header;
     ASSERT_TRUE(ReadBitmapHeader(m_hLib, IDB_CHECK_GLYPHS, &header));
     EXPECT_EQ(CHECK_GLYPH_CX * CHECK_GLYPH_COLUMNS, header.biWidth);
@@ -379,6 +383,7 @@ TEST_F(ResourceTest, GlyphStripHoldsFifteenCells)
 
 TEST_F(ResourceTest, CarriesTheFrameworkResourcesAndAVersion)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     struct { LPCSTR type; UINT id; } const kStandard[] = {
         { MAKEINTRESOURCEA(6),  61440 / 16 + 1 },   // strings 61440 and up
         { MAKEINTRESOURCEA(5),  30721 },            // dialog

@@ -1,5 +1,6 @@
 // Plot rectangle, x and y mapping, bar rectangles and label crowding.
 #include "HistogramFixture.h"
+#include "Wow64Limits.h"
 
 #include <cmath>
 #include <limits>
@@ -49,6 +50,7 @@ class HistogramPlot : public HistogramLayout, public ::testing::WithParamInterfa
 
 TEST_P(HistogramPlot, RectangleFromClientSize)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     const PlotCase& c = GetParam();
     Size(c.cx, c.cy, c.smallMetrics);
     EXPECT_EQ(CRect(c.plot), m_hist.Plot());
@@ -58,6 +60,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, HistogramPlot, ::testing::ValuesIn(kPlotCases));
 
 TEST_F(HistogramLayout, OneBinFillsThePlotToOneEleventhBelowTheTop)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     Size(200, 100, FALSE);
     const BinRow one[] = { { 10.0, 5.0, "" } };
     ASSERT_TRUE(SetBins(0.0, one, 1));
@@ -66,6 +69,7 @@ TEST_F(HistogramLayout, OneBinFillsThePlotToOneEleventhBelowTheTop)
 
 TEST_F(HistogramLayout, WmSizeRecomputesPlotAndBars)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     Size(200, 100, FALSE);
     const BinRow one[] = { { 10.0, 5.0, "" } };
     ASSERT_TRUE(SetBins(0.0, one, 1));
@@ -76,6 +80,7 @@ TEST_F(HistogramLayout, WmSizeRecomputesPlotAndBars)
 
 TEST_F(HistogramLayout, SmallCountsStandAtLeastTwoPercentAndOnePixelTall)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     Size(200, 100, FALSE);   // plot height 60: 2 % is 1.2 rows
     const BinRow bins[] = { { 1.0, 1.0, "" }, { 2.0, 1000.0, "" } };
     ASSERT_TRUE(SetBins(0.0, bins, 2));
@@ -95,6 +100,7 @@ TEST_F(HistogramLayout, SmallCountsStandAtLeastTwoPercentAndOnePixelTall)
 
 TEST_F(HistogramLayout, AllZeroCountsGiveOnePixelHighBars)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     Size(200, 100, FALSE);
     const BinRow bins[] = { { 1.0, 0.0, "" }, { 2.0, 0.0, "" }, { 4.0, 0.0, "" } };
     ASSERT_TRUE(SetBins(0.0, bins, 3));
@@ -139,6 +145,7 @@ TEST_F(HistogramLayout, XMappingEndsEmptyRangeAndOutside)
 // column and lands on plot.left (row plot.bottom for counts).
 TEST_F(HistogramLayout, NonFiniteAndHugeValuesSaturate)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     Size(200, 100, FALSE);
     const BinRow bins[] = { { 10.0, 1.0, "" } };
     ASSERT_TRUE(SetBins(0.0, bins, 1));
@@ -189,6 +196,7 @@ protected:
 
 TEST_F(HistogramCrowding, ThresholdIncludesEquality)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     BindInDialog(200, 100);
     ASSERT_NE((HFONT)NULL, m_hist.LabelFont());
 
@@ -221,6 +229,7 @@ TEST_F(HistogramCrowding, ThresholdIncludesEquality)
 
 TEST_F(HistogramCrowding, EveryBinCountsAndEmptyDataKeepsTheFlags)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     BindInDialog(400, 100);
     const int e = LabelExtent("12345678901234567890");
     // Ten bins of ~36 pixels: short labels, except one odd bin (whose

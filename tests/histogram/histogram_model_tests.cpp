@@ -1,6 +1,7 @@
 // Binding, bins, appearance properties, the last-error rule and the
 // cutpoint operations of CHistogram.
 #include "HistogramFixture.h"
+#include "Wow64Limits.h"
 
 #include <cmath>
 #include <limits>
@@ -115,6 +116,7 @@ class HistogramBinding : public HistogramTest {};
 
 TEST_F(HistogramBinding, InitializeSubclassesTheDialogItem)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     BindInDialog(200, 100);
     EXPECT_EQ(&m_hist, CWnd::FromHandlePermanent(Hist()));
     EXPECT_EQ(::GetDlgItem(Dialog(), kItemId), Hist());
@@ -130,6 +132,7 @@ TEST_F(HistogramBinding, InitializeSubclassesTheDialogItem)
 
 TEST_F(HistogramBinding, CreateReachesOnCreate)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     TestHistogram created;
     ASSERT_TRUE(created.Create(HISTOGRAM_CLASSNAME, NULL, WS_CHILD | WS_VISIBLE,
                                CRect(0, 0, 200, 100), CWnd::FromHandle(Host()), 77));

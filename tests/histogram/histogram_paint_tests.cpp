@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "TessarineRes.h"
+#include "Wow64Limits.h"
 
 using namespace testsupport;
 using namespace histotest;
@@ -118,6 +119,7 @@ protected:
 
 TEST_F(HistogramPaint, BarsAxesAndTicksOnTheirExactPixels)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     BindInDialog(200, 100);
     m_hist.SetBarLineColor(kGreen);
     const BinRow bins[] = { { 4.0, 2.0, "" }, { 10.0, 5.0, "" } };
@@ -202,6 +204,7 @@ class HistogramLines : public HistogramPaint, public ::testing::WithParamInterfa
 
 TEST_P(HistogramLines, ColumnsAndRowsOfTheLine)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     const LineCase& c = GetParam();
     BindInDialog(200, 100);
     const BinRow bins[] = { { 10.0, 5.0, "" }, { 20.0, 5.0, "" } };
@@ -260,6 +263,7 @@ class HistogramLabels : public HistogramPaint, public ::testing::WithParamInterf
 // Which bins get a label, on which row, centred under which column.
 TEST_P(HistogramLabels, RowsAndCentres)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     const LabelCase& c = GetParam();
     BindInDialog(c.cx, 120);
     std::vector<CString> texts(c.bins);
@@ -309,6 +313,7 @@ INSTANTIATE_TEST_SUITE_P(Spacing, HistogramLabels, ::testing::ValuesIn(kLabelCas
 // and cut with an ellipsis.
 TEST_F(HistogramPaint, SqueezedLastLabelEndsInAnEllipsis)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     BindInDialog(200, 100);
     // Long for the 22 pixels it will get, short for its bar: not crowded.
     const char* longLabel = "ABCDEFGHIJKL";
@@ -351,6 +356,7 @@ TEST_F(HistogramPaint, SqueezedLastLabelEndsInAnEllipsis)
 
 TEST_F(HistogramPaint, NoDataMessageCentredOnlyWhileClearedWithTheFlag)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     BindInDialog(200, 100);
     CString text;
     {
@@ -488,6 +494,7 @@ protected:
 
 TEST_F(HistogramFont, TrueTypeParentFontAtNineOrTenPixels)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);   // fonts are measured in a device context
     BindInDialog(200, 100, "MS Shell Dlg", 8);
     if (!ParentFontIs(TRUETYPE_FONTTYPE))
         GTEST_SKIP() << "the dialog font is not TrueType here";
@@ -503,6 +510,7 @@ TEST_F(HistogramFont, TrueTypeParentFontAtNineOrTenPixels)
 
 TEST_F(HistogramFont, RasterParentFontIsReplaced)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);   // fonts are measured in a device context
     std::string face = FindFace(true, false);
     // Wine: a prefix made before Wine's fonts were installed has none in
     // its Fonts folder; Wine's own raster MS Sans Serif is added for this
@@ -528,6 +536,7 @@ TEST_F(HistogramFont, RasterParentFontIsReplaced)
 
 TEST_F(HistogramFont, TallTrueTypeParentFontIsReplaced)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);   // fonts are measured in a device context
     const std::string face = FindFace(false, true);
     if (face.empty())
         GTEST_SKIP() << "no TrueType face taller than 12 pixels at 9-10 pixels here";
@@ -573,6 +582,7 @@ class HistogramDcState : public HistogramPaint, public ::testing::WithParamInter
 
 TEST_P(HistogramDcState, EveryObjectAndAttributePutBack)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     const DcCase& c = GetParam();
     DialogTemplateBuilder tmpl(WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, "");
     tmpl.SetFont(8, "MS Shell Dlg");
@@ -636,6 +646,7 @@ INSTANTIATE_TEST_SUITE_P(Pictures, HistogramDcState, ::testing::ValuesIn(kDcCase
 // Without a parent font the labels come in the device context's own font.
 TEST_F(HistogramPaint, LabelsWithoutAParentFont)
 {
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
     TestHistogram created;
     ASSERT_TRUE(created.Create(HISTOGRAM_CLASSNAME, NULL, WS_CHILD | WS_VISIBLE,
                                CRect(0, 0, 200, 100), CWnd::FromHandle(Host()), 5));

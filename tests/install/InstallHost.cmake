@@ -9,24 +9,78 @@ function(run what)
   set(last_output "${out}" PARENT_SCOPE)
 endfunction()
 
+function(fail)
+  string(JOIN "" text ${ARGN})
+  message(FATAL_ERROR "installed tree: ${text}")
+endfunction()
+
+string(REPLACE "|" ";" stand_ins "${STAND_INS}")
 file(REMOVE_RECURSE ${WORK})
 set(prefix ${WORK}/prefix)
 run("install" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 foreach(f bin/afxlite.dll bin/Tessarine.dll bin/Lumivane.dll lib/libTessarine.dll.a
           lib/libLumivane.dll.a lib/cmake/Tessarine/TessarineConfig.cmake
-          lib/cmake/Lumivane/LumivaneConfig.cmake include/afxwin.h)
+          lib/cmake/Lumivane/LumivaneConfig.cmake include/afxlite/afxwin.h
+          include/Tessarine/Histogram.h include/Lumivane/BigListCtrl.h)
   if(NOT EXISTS ${prefix}/${f})
-    message(FATAL_ERROR "installed tree lacks ${f}")
+    fail("lacks ${f}")
   endif()
 endforeach()
+
+# No stand-in of the host product's libraries: beside a host it would answer
+# for the real one.
+file(GLOB_RECURSE all RELATIVE ${prefix} ${prefix}/*)
+foreach(f IN LISTS all)
+  if(f MATCHES "(^|/)(lib)?(sorvane|brevox|mirtosa)[^/]*$")
+    fail("holds the stand-in ${f}")
+  endif()
+endforeach()
+
+# Headers only in their package's folder, none of them a test seam's.
+file(GLOB_RECURSE headers RELATIVE ${prefix}/include ${prefix}/include/*)
+foreach(h IN LISTS headers)
+  if(NOT h MATCHES "^(afxlite|Tessarine|Lumivane)/[^/]+\\.h$")
+    fail("include/${h} is not a header in a package folder")
+  endif()
+  file(READ ${prefix}/include/${h} text)
+  if(text MATCHES "TEST_SEAMS|[Tt]est[Ss]eam")
+    fail("include/${h} mentions the test build")
+  endif()
+  foreach(name IN LISTS SEAM_EXPORTS)
+    if(text MATCHES "${name}")
+      fail("include/${h} declares the test entry point ${name}")
+    endif()
+  endforeach()
+endforeach()
+
+# No test entry point in any export table.
+file(GLOB dlls ${prefix}/bin/*.dll)
+foreach(dll IN LISTS dlls)
+  run("objdump ${dll}" ${OBJDUMP} -p ${dll})
+  foreach(name IN LISTS SEAM_EXPORTS)
+    if(last_output MATCHES "[ \t]${name}\n")
+      get_filename_component(n ${dll} NAME)
+      fail("bin/${n} exports the test entry point ${name}")
+    endif()
+  endforeach()
+endforeach()
+message("installed tree: no stand-ins, no test entry points (${SEAM_EXPORTS}), headers in package folders")
+
+# Headers of another package installed into the same prefix, with names of
+# ours: the host must not see them, and must build with ours.
+file(WRITE ${prefix}/include/afxwin.h "#error another package's afxwin.h was found\n")
+file(WRITE ${prefix}/include/Histogram.h "#error another package's Histogram.h was found\n")
 
 run("configure host" ${CMAKE_COMMAND} -S ${HOST_SOURCE} -B ${WORK}/build
     -DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN} -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release)
 run("build host" ${CMAKE_COMMAND} --build ${WORK}/build)
-# The host runs from the installed bin/ folder, beside the DLLs, as a real
-# host would be deployed.
-file(COPY ${WORK}/build/host.exe DESTINATION ${prefix}/bin)
-run("run host" ${RUNNER} ${prefix}/bin/host.exe)
+
+# The host runs as a product would be deployed: its program, the installed
+# DLLs and the host product's own libraries (here the stand-ins) in one folder.
+set(deploy ${WORK}/deploy)
+file(GLOB installed_dlls ${prefix}/bin/*)
+file(COPY ${WORK}/build/host.exe ${installed_dlls} ${stand_ins} DESTINATION ${deploy})
+run("run host" ${RUNNER} ${deploy}/host.exe)
 message("${last_output}")
 if(NOT last_output MATCHES "host: all checks passed")
   message(FATAL_ERROR "host did not report success")

@@ -16,6 +16,7 @@
 
 #include "MessageRecorder.h"
 #include "TestHostWindow.h"
+#include "Wow64Limits.h"
 
 #include <gtest/gtest.h>
 
@@ -343,6 +344,8 @@ TEST_P(HookChainTest, NewestFirstThenThePreviousProcedure)
 
 TEST_P(HookChainTest, UnhookingMiddleNewestAndLast)
 {
+	if (GetParam() == kForeignUnicode)
+		SKIP_IF_WOW64_LIMIT(UnicodeProcedureHandles);
 	HWND hWnd = CreateTarget(GetParam());
 	const LONG_PTR original = Proc(hWnd);
 	TestHook h1(1), h2(2), h3(3);
@@ -762,6 +765,7 @@ TEST_F(SubclassTest, AThrowingHookRestoresTheRecordAndThrowsNoFurther)
 
 TEST_F(SubclassTest, UnicodeWindowsKeepTheirTextThroughTheAnsiHook)
 {
+	SKIP_IF_WOW64_LIMIT(UnicodeProcedureHandles);
 	HWND hWnd = CreateTarget(kForeignUnicode);
 	TestHook h1(1);
 	h1.HookWindow(hWnd);

@@ -31,6 +31,20 @@ static void NoteSwap(void* context, void*, void*)
 
 int main()
 {
+    // Thrown inside afxlite.dll, caught here: the runtimes let an exception
+    // cross from one module into another at 32 bits too.
+    bool caught = false;
+    try
+    {
+        AfxThrowMemoryException();
+    }
+    catch (CMemoryException* e)
+    {
+        caught = e->IsKindOf(RUNTIME_CLASS(CMemoryException)) != FALSE;
+        e->Delete();
+    }
+    Check(caught, "framework: exception caught across modules");
+
     BitField bits(2, 3);
     Check(bits.Count() == 1 && bits.FirstBitPosition() == 3, "Tessarine: BitField");
 
