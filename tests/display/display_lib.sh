@@ -152,7 +152,7 @@ read_window() { # <class> <text> [<parent hwnd> [<id>]]
             s = $0; for (i = 1; i <= 10; i++) sub(/^[^ ]* /, "", s); if (NF == 10) s = "";
             if (s == t || t == "*") { print; exit } }')"
   [ -n "$line" ] || fail "no window of class $1 with text '$2' in the log"
-  read -r _ WIN_HWND _ _ _ WIN_L WIN_T WIN_R WIN_B _ <<<"$line"
+  read -r _ WIN_HWND _ WIN_ID _ WIN_L WIN_T WIN_R WIN_B _ <<<"$line"
 }
 
 # The whole screen into $WORK/now.rgb (3 bytes a pixel).
@@ -187,16 +187,21 @@ edge_colours() { # <left> <top> <right> <bottom> (window rectangle)
   bottom="$(pixel "$x" $(($4 - 1)) | awk '{ print $1 + $2 + $3 }')"
   if [ "$top" -gt "$bottom" ]; then echo raised; elif [ "$top" -lt "$bottom" ]; then echo sunken; else echo flat; fi
 }
-RAISED=raised
-SUNKEN=sunken
 
-# The columns from the leftmost to the rightmost dark (text) pixel in a box
-# of the last screenshot; 0 when there is none.
+# The columns from the leftmost to the rightmost text pixel in a box of the
+# last screenshot (0 when there is none): a pixel far from its row's most
+# common colour, so that dark text on white and light text on a selection
+# count alike.
 ink_width() { # <left> <top> <right> <bottom>
   local y
   for ((y = $2; y < $4; y++)); do row "$1" "$y" $(($3 - $1)); done |
-    awk -v w=$(($3 - $1)) '{ x = (NR - 1) % w } $1 + $2 + $3 < 300 { if (!n++ || x < lo) lo = x; if (x > hi) hi = x }
-                           END { print n ? hi - lo + 1 : 0 }'
+    awk -v w=$(($3 - $1)) '
+      { x = (NR - 1) % w; c[x] = $0; v[x] = $1 + $2 + $3; n[$0]++ }
+      x == w - 1 { best = 0; for (k in n) if (n[k] > best) { best = n[k]; mode = k }
+                   split(mode, m, " "); bg = m[1] + m[2] + m[3]
+                   for (i = 0; i < w; i++) if (v[i] - bg > 150 || bg - v[i] > 150) { if (!f++ || i < lo) lo = i; if (i > hi) hi = i }
+                   delete n }
+      END { print f ? hi - lo + 1 : 0 }'
 }
 
 # True when the text in the box is as wide as w pixels, give or take 3 (the

@@ -1,22 +1,11 @@
 #!/usr/bin/env bash
 # display_test.sh <gallery.exe> <wine prefix> <picture folder>
 #
-# The gallery on a real display, driven the way a person drives it. Starts
-# an X server without a screen (Xvfb) on a free display number, a Wine
-# prefix of its own that uses Wine's X11 driver (the project's prefix keeps
-# the null driver, and the driver is fixed per Wine server), and the gallery
-# with --interactive and its log and command channel. Then it works the
-# controls with real X input only (xdotool), takes a screenshot after each
-# action and checks the outcome in the pixels and in the notifications the
-# gallery logged. Last comes a soak: a fixed-seed stream of random pointer
-# moves, clicks, drags, wheel turns and keys over the whole dialog while a
-# worker thread makes carried calls to the big list; afterwards the gallery
-# must still answer, every control's invariants hold and the process exits
-# with 0. The screenshots before and after each action go to the picture
-# folder.
-#
-# Every wait is for a condition (a log line, a pixel) with a deadline that
-# only catches a hang. Exit 77 (skipped) when the X tools are missing.
+# The gallery on an X server under Wine's X11 driver, worked with real X
+# input only, each action checked from screenshots and from the gallery's
+# notification log; then a soak (README, "On a real display"). Every wait is
+# for a condition with a deadline that only catches a hang. Exit 77
+# (skipped) when the X tools are missing.
 set -euo pipefail
 gallery="$1"
 mkdir -p "$2" "$3"
@@ -74,10 +63,10 @@ step_hotbutton() {
   local flat; flat="$(edge_colours $l $t $r $b)"
   mark_log
   xdo mousemove "$cx" "$cy"
-  wait_pixels "hotbutton: a raised ring when hot" '[ "$(edge_colours '"$l $t $r $b"')" = "$RAISED" ]'
+  wait_pixels "hotbutton: a raised ring when hot" '[ "$(edge_colours '"$l $t $r $b"')" = raised ]'
   save hotbutton-hot $((l - 4)) $((t - 4)) $((r + 4)) $((b + 4))
   xdo mousedown 1
-  wait_pixels "hotbutton: a sunken ring when pressed" '[ "$(edge_colours '"$l $t $r $b"')" = "$SUNKEN" ]'
+  wait_pixels "hotbutton: a sunken ring when pressed" '[ "$(edge_colours '"$l $t $r $b"')" = sunken ]'
   save hotbutton-pressed $((l - 4)) $((t - 4)) $((r + 4)) $((b + 4))
   xdo mouseup 1
   wait_log 'notify BN_CLICKED .*text=Normal$' >/dev/null
