@@ -340,9 +340,17 @@ void CHotButton::OnNcPaint()
 {
     if (m_rcWindow.IsRectEmpty())
     {
+        // The border is painted on a one-pixel static edge. A button that
+        // has none (a plain dialog item) gets it here; the frame must be
+        // recalculated for the edge to take its pixel from the client area,
+        // or the background would paint over the inner rings.
         const LONG exStyle = ::GetWindowLong(m_hWnd, GWL_EXSTYLE);
         if ((exStyle & WS_EX_STATICEDGE) == 0)
+        {
             ::SetWindowLong(m_hWnd, GWL_EXSTYLE, exStyle | WS_EX_STATICEDGE);
+            ::SetWindowPos(m_hWnd, NULL, 0, 0, 0, 0,
+                           SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
         UpdateWindowRect();
     }
     if (m_borderStyle == HB_Raised)

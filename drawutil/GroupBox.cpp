@@ -47,6 +47,8 @@ extern "C" void __cdecl cbGroupBox(CDC* pDC, const RECT* pRect, const CString& s
     const UINT nOldAlign = pDC->SetTextAlign(TA_BASELINE | TA_LEFT);
     const COLORREF crOldText = pDC->SetTextColor(RGB(0, 0, 0));
     const COLORREF crOldBk = pDC->SetBkColor(::GetSysColor(COLOR_MENU));
+    // The strokes move the current position; the caller's is put back last.
+    const CPoint ptOldPosition = pDC->GetCurrentPosition();
 
     // The inner line is light at the top left and dark at the bottom right,
     // the outer line the other way round: together they look etched.
@@ -75,4 +77,5 @@ extern "C" void __cdecl cbGroupBox(CDC* pDC, const RECT* pRect, const CString& s
     pDC->SelectObject(pOldPen);
     pDC->SetBkColor(crOldBk);
     pDC->SetTextAlign(nOldAlign);
+    pDC->MoveTo(ptOldPosition);
 }

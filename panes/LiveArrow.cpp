@@ -22,6 +22,10 @@ HBITMAP LoadArrowBitmap(UINT nID)
 
 const int kTipTextChars = 80;   // size of NMTTDISPINFO::szText
 
+// The host window the shared tooltip was made for. The tooltip's own parent
+// (its owner) cannot tell: for a child host it is the top-level window.
+HWND s_hToolTipHost = NULL;
+
 } // namespace
 
 /////////////////////////////////////////////////////////////////////////////
@@ -71,7 +75,7 @@ void LiveArrow::AttachSharedToolTip(CWnd* pWnd)
         return;
     if (::IsWindow(s_toolTip.m_hWnd))
     {
-        if (::GetParent(s_toolTip.m_hWnd) == hWndHost)
+        if (s_hToolTipHost == hWndHost)
             return;
         s_toolTip.DestroyWindow();
     }
@@ -81,6 +85,7 @@ void LiveArrow::AttachSharedToolTip(CWnd* pWnd)
         TRACE0("Error in creating ToolTip\n");
         return;
     }
+    s_hToolTipHost = hWndHost;
     // The host window itself is the tool, so it gets the text requests.
     TOOLINFOA ti;
     ZeroMemory(&ti, sizeof(ti));
@@ -243,6 +248,9 @@ void LiveArrow::RedrawFrame(BOOL inFirst)
     if (!HostExists())
         return;
     CClientDC dc(m_pWnd);
+    // The rectangles are filled with the background colour; a host whose
+    // class owns its DC keeps whatever is left in it, so it is put back.
+    const COLORREF oldBk = dc.GetBkColor();
     const COLORREF erase = ::GetSysColor(COLOR_MENU);
     CRect target = GetHitRect();
     if (m_expandState == ES_Expanded)
@@ -264,6 +272,7 @@ void LiveArrow::RedrawFrame(BOOL inFirst)
         bottomRight = ::GetSysColor(COLOR_BTNHIGHLIGHT);
     }
     dc.Draw3dRect(&target, topLeft, bottomRight);
+    dc.SetBkColor(oldBk);
 }
 
 void LiveArrow::Show(BOOL bShow)

@@ -314,6 +314,10 @@ TEST_P(HotButtonBinding, BoundItemPaintsTracksAndClicks)
     ASSERT_TRUE(PumpUntil([&] { return dialog.m_hot.paints > 0; }, kTimeout));
     EXPECT_TRUE(::GetWindowLongA(item, GWL_EXSTYLE) & WS_EX_STATICEDGE) << "the first frame adds the edge";
     EXPECT_FALSE(dialog.m_hot.WindowRect().IsRectEmpty());
+    CRect client;
+    ::GetClientRect(item, &client);
+    EXPECT_EQ(dialog.m_hot.WindowRect().Width() - 2, client.Width()) << "the edge takes effect at once";
+    EXPECT_EQ(dialog.m_hot.WindowRect().Height() - 2, client.Height());
 
     LeftClick(item, 20, 8);
     ASSERT_TRUE(PumpUntil([&] { return dialog.m_nClicks == 1; }, kTimeout));

@@ -69,11 +69,16 @@ protected:
     void Draw(CDC& dc, int bkMode, const RECT& rc, const char* pszCaption)
     {
         ::SetBkMode(m_canvas.Dc(), bkMode);
+        ::MoveToEx(m_canvas.Dc(), 3, 4, NULL);
         testsupport::DcStateSnapshot before(m_canvas.Dc());
         dc.Attach(m_canvas.Dc());
         cbGroupBox(&dc, &rc, CString(pszCaption), &m_font);
         dc.Detach();
         EXPECT_DC_STATE(before, m_canvas.Dc());
+        POINT pt;
+        ::GetCurrentPositionEx(m_canvas.Dc(), &pt);
+        EXPECT_EQ(3, pt.x) << "the current position is put back";
+        EXPECT_EQ(4, pt.y);
     }
     void Draw(int bkMode, const RECT& rc, const char* pszCaption)
     {

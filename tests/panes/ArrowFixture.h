@@ -21,8 +21,6 @@ namespace arrowtest {
 class TestArrow : public LiveArrow
 {
 public:
-    using LiveArrow::GetHitRect;
-    using LiveArrow::GetToolTipTextId;
     HBITMAP First() const { return (HBITMAP)m_bmpFirst.GetSafeHandle(); }
     HBITMAP Second() const { return (HBITMAP)m_bmpSecond.GetSafeHandle(); }
     CRect Rect() const { return m_rect; }

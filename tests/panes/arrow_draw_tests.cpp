@@ -174,11 +174,39 @@ TEST_P(ArrowFrameTest, DrawsTheFrameOfTheTrackStateAtOnce)
         ExpectFrame(px, row.other, FrameColour(-1), FrameColour(-1));
     // Frames one pixel wide, nothing else touched inside the hit rectangle.
     auto ring = [](const CRect& r) { return r.IsRectEmpty() ? 0 : 2 * (r.Width() + r.Height()) - 4; };
-    const CRect hit = arrow.GetHitRect();
+    CRect hit;
+    hit.UnionRect(&row.target, &row.other);
     EXPECT_EQ(hit.Width() * hit.Height() - ring(row.target) - ring(row.other), px.Count(hit, kPaper));
     ::ReleaseCapture();
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ArrowFrameTest, ::testing::ValuesIn(kFrames), RowName<FrameRow>);
+
+// A host whose class owns its DC keeps every attribute left in it, so the
+// frames drawn outside the paint cycle must leave that DC as they found it.
+TEST_F(ArrowTest, FramesLeaveAHostsOwnDcAsTheyFoundIt)
+{
+    WNDCLASSA wc;
+    ZeroMemory(&wc, sizeof(wc));
+    wc.style = CS_OWNDC;
+    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.hInstance = ::GetModuleHandleA(NULL);
+    wc.lpszClassName = "ArrowOwnDcHost";
+    ::RegisterClassA(&wc);
+    HWND host = ::CreateWindowExA(0, wc.lpszClassName, "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100,
+                                  Host(), NULL, wc.hInstance, NULL);
+    ASSERT_NE((HWND)NULL, host);
+    HDC hdc = ::GetDC(host);
+    ::SetBkColor(hdc, kPaper);
+    const DcStateSnapshot before(hdc);
+    ::ReleaseDC(host, hdc);
+
+    TestArrow arrow;
+    ASSERT_TRUE(arrow.Initialize(CWnd::FromHandle(host), TRUE, &kArrowRect));
+    EXPECT_TRUE(arrow.MouseDown(CPoint(12, 18)));
+    EXPECT_TRUE(arrow.MouseUp(CPoint(12, 18)));
+    EXPECT_DC_STATE(before, hdc);
+    ::DestroyWindow(host);
+}
 
 } // namespace

@@ -58,7 +58,11 @@ TEST_F(ArrowTest, CaptureIsHeldWhileThePointerIsOverTheWidget)
 {
     TestArrow arrow;
     ASSERT_TRUE(arrow.Initialize(HostWnd(), TRUE, &kArrowRect));
-    EXPECT_EQ(CRect(10, 16, 18, 32), arrow.GetHitRect());
+    // The hit rectangle is (10, 16, 18, 32), its right and bottom edges outside.
+    for (const CPoint& pt : { CPoint(10, 16), CPoint(17, 31) })
+        EXPECT_TRUE(arrow.MouseDown(pt)) << pt.x << "," << pt.y;
+    for (const CPoint& pt : { CPoint(9, 20), CPoint(10, 15), CPoint(18, 20), CPoint(10, 32) })
+        EXPECT_FALSE(arrow.MouseDown(pt)) << pt.x << "," << pt.y;
     ::ReleaseCapture();
 
     EXPECT_TRUE(arrow.MouseDown(kInFirst));             // no capture here
@@ -92,7 +96,10 @@ TEST_F(ArrowTest, ClicksPostTheNewStateWithTheVerticalValueGiven)
     EXPECT_EQ(LiveArrow::ES_CollapsedFirst, arrow.GetExpandState());
     EXPECT_TRUE(arrow.Collapsed());
     EXPECT_EQ(LiveArrow::TS_HoverFirst, arrow.GetTrackState());
-    EXPECT_EQ(IDS_RESTORE, arrow.GetToolTipTextId());
+    NMTTDISPINFOA info;
+    memset(&info, 0, sizeof(info));
+    EXPECT_TRUE(arrow.GetTTTextA(&info));
+    EXPECT_STREQ("Restore", info.szText);
     typedef std::vector<std::pair<LPARAM, WPARAM>> Posted;
     EXPECT_EQ(Posted({ { 1, 7 } }), StateMessages());
 

@@ -161,6 +161,34 @@ TEST_F(ArrowTest, SharedToolTipServesTheLastNewHost)
     EXPECT_EQ(1u, ToolTipsOf(Host()).size());
 }
 
+// A child host's tooltip is owned by its top-level window; it is still the
+// child's, kept for the child and replaced for the top-level window.
+TEST_F(ArrowTest, SharedToolTipOfAChildHost)
+{
+    HWND child = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 60, 60, Host(), NULL,
+                                   ::GetModuleHandleA(NULL), NULL);
+    ASSERT_NE((HWND)NULL, child);
+    auto toolOf = [](HWND tip) {
+        TTTOOLINFOA ti;
+        ZeroMemory(&ti, sizeof(ti));
+        ti.cbSize = TTTOOLINFOA_V2_SIZE;
+        return ::SendMessageA(tip, TTM_ENUMTOOLSA, 0, (LPARAM)&ti) ? ti.hwnd : (HWND)NULL;
+    };
+    TestArrow a, b, c;
+    ASSERT_TRUE(a.Initialize(CWnd::FromHandle(child), TRUE, &kArrowRect));
+    std::vector<HWND> tips = ToolTipsOf(Host());
+    ASSERT_EQ(1u, tips.size());
+    EXPECT_EQ(child, toolOf(tips[0]));
+    ASSERT_TRUE(b.Initialize(CWnd::FromHandle(child), FALSE, &kArrowRect));
+    EXPECT_EQ(tips, ToolTipsOf(Host())) << "kept for the same host";
+    ASSERT_TRUE(c.Initialize(HostWnd(), TRUE, &kArrowRect));
+    EXPECT_FALSE(::IsWindow(tips[0]));
+    tips = ToolTipsOf(Host());
+    ASSERT_EQ(1u, tips.size());
+    EXPECT_EQ(Host(), toolOf(tips[0])) << "the last host's";
+    ::DestroyWindow(child);
+}
+
 // The host forwards its mouse moves to Track and RelayToolTipEvent and
 // answers the text requests from the widget, in the variant WM_NOTIFYFORMAT
 // asked for.
@@ -224,6 +252,17 @@ INSTANTIATE_TEST_SUITE_P(Variants, ArrowRelayTest, ::testing::Values(false, true
 #endif
 typedef void (ARROW_THISCALL* ArrowStructor)(void*);
 typedef BOOL (ARROW_THISCALL* ArrowInitialize)(void*, CWnd*, int, const RECT*);
+
+// The interface is exported; the geometry and text helpers are not.
+TEST(LiveArrowExports, InterfaceOnly)
+{
+    HMODULE lib = ::GetModuleHandleA("Tessarine.dll");
+    ASSERT_NE((HMODULE)NULL, lib);
+    EXPECT_NE((FARPROC)NULL, ::GetProcAddress(lib, "_ZN9LiveArrow5TrackERK6CPoint"));
+    for (const char* name : { "_ZNK9LiveArrow10GetHitRectEv", "_ZNK9LiveArrow16GetToolTipTextIdEv",
+                              "_ZN9LiveArrow11RedrawFrameEi" })
+        EXPECT_EQ((FARPROC)NULL, ::GetProcAddress(lib, name)) << name;
+}
 
 TEST_F(ArrowTest, UnloadingTheLibraryDestroysTheSharedToolTip)
 {

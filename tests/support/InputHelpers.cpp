@@ -176,6 +176,23 @@ void KeyPress(WORD vk)
     PumpInput();
 }
 
+void TypeText(const char* text)
+{
+    for (const char* p = text; *p != '\0'; ++p)
+    {
+        INPUT input[2];
+        memset(input, 0, sizeof(input));
+        for (int i = 0; i < 2; i++)
+        {
+            input[i].type = INPUT_KEYBOARD;
+            input[i].ki.wScan = (WORD)(unsigned char)*p;
+            input[i].ki.dwFlags = KEYEVENTF_UNICODE | (i == 1 ? KEYEVENTF_KEYUP : 0);
+        }
+        ::SendInput(2, input, sizeof(INPUT));
+    }
+    PumpInput();
+}
+
 void KeyDown(WORD vk)
 {
     SendKey(vk, 0);

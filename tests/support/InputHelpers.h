@@ -34,6 +34,10 @@ void LeftDrag(HWND hwnd, int x0, int y0, int x1, int y1, int nSteps = 4);
 void KeyPress(WORD vk);
 void KeyDown(WORD vk);
 void KeyUp(WORD vk);
+// Types the characters of text (ASCII) as Unicode key events, which reach
+// the focus window as WM_CHAR through TranslateMessage, whatever the
+// keyboard layout. Wait for their effect before checking it.
+void TypeText(const char* text);
 
 // Pumps until the input injected so far has been handled.
 void PumpInput();
