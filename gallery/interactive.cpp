@@ -124,7 +124,7 @@ void LogCommand(HWND hwndFrom, WPARAM wParam)
     const char* name = NULL;
     if (cls == "Button" && code == BN_CLICKED)
         name = "BN_CLICKED";
-    else if (cls.find("Combo") != std::string::npos && code == CBN_SELCHANGE)
+    else if ((cls == "ComboBox" || cls == WC_COMBOBOXEXA) && code == CBN_SELCHANGE)
         name = "CBN_SELCHANGE";
     else if (cls == "Edit" && code == EN_CHANGE)
         name = "EN_CHANGE";

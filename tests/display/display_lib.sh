@@ -2,7 +2,7 @@
 # screenshots and pixels for display_test.sh (sourced).
 
 SCREEN_W=1280
-SCREEN_H=2048
+SCREEN_H=3072
 DEADLINE=120            # seconds; only a hang should ever reach it
 WORK="$(mktemp -d /tmp/display_test.XXXXXX)"
 LOG="$WORK/gallery.log"
@@ -129,7 +129,9 @@ mark_log() { MARK="$(wc -l <"$LOG")"; }
 # Prints the first log line after the mark that matches the pattern.
 wait_log() { # <extended regex>
   local line="" pattern="$1"
-  wait_until "log line /$1/" 'line="$(tail -n +$((MARK + 1)) "$LOG" | grep -m1 -E "$pattern")"'
+  # awk reads the file itself: a reader that stops early in a pipe would
+  # fail the pipe (pipefail) with SIGPIPE.
+  wait_until "log line /$1/" 'line="$(awk -v m="$MARK" -v p="$pattern" '"'"'NR > m && $0 ~ p { print; exit }'"'"' "$LOG")"; [ -n "$line" ]'
   echo "$line"
 }
 
@@ -147,10 +149,10 @@ read_item() { # <name>
 read_window() { # <class> <text> [<parent hwnd> [<id>]]
   local line
   local from; from="$(grep -n '^client ' "$LOG" | tail -n 1 | cut -d: -f1)"
-  line="$(tail -n +"$from" "$LOG" | awk -v c="$1" -v t="$2" -v p="${3:-}" -v id="${4:-}" '
-          $1 == "window" && $5 == c && (p == "" || $3 == p) && (id == "" || $4 == id) {
+  line="$(awk -v from="$from" -v c="$1" -v t="$2" -v p="${3:-}" -v id="${4:-}" '
+          NR >= from && $1 == "window" && $5 == c && (p == "" || $3 == p) && (id == "" || $4 == id) {
             s = $0; for (i = 1; i <= 10; i++) sub(/^[^ ]* /, "", s); if (NF == 10) s = "";
-            if (s == t || t == "*") { print; exit } }')"
+            if (s == t || t == "*") { print; exit } }' "$LOG")"
   [ -n "$line" ] || fail "no window of class $1 with text '$2' in the log"
   read -r _ WIN_HWND _ WIN_ID _ WIN_L WIN_T WIN_R WIN_B _ <<<"$line"
 }
