@@ -143,7 +143,7 @@ read_item() { # <name>
   ITEM_RECT=("$ITEM_L" "$ITEM_T" "$ITEM_R" "$ITEM_B")
 }
 
-# WIN_HWND and WIN_L WIN_T WIN_R WIN_B of the first window of a class with
+# WIN_HWND, WIN_ID and WIN_L WIN_T WIN_R WIN_B of the first window of a class with
 # that text ("*": any) and, when given, that parent and identifier, in the
 # last listing of the windows.
 read_window() { # <class> <text> [<parent hwnd> [<id>]]

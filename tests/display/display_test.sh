@@ -152,8 +152,9 @@ step_splitter() {
 }
 
 # After the soak: in each split dialog the panes still lie their gap (4)
-# from the bars, as the windows are listed now.
-check_splitters() {
+# from the bars, as the windows are listed now, and the numeric edits hold
+# numbers.
+check_layout_and_edits() {
   local name dlg xl xr yt yb
   request windows >/dev/null
   for name in splitters_dragged splitters_resized; do
@@ -167,6 +168,15 @@ check_splitters() {
     [ "$WIN_L" -eq $((xr + 4)) ] && [ "$WIN_T" -eq $((yb + 4)) ] || fail "$name: lower right pane at $WIN_L $WIN_T, bars at $xr $yb"
   done
   ok "soak: the splitters' panes lie against their bars"
+  # Whatever keys reached them, the numeric edits hold numbers of their kind.
+  local kind pattern text
+  for kind in 'numedit_digits ^[0-9]*$' 'numedit_decimal ^[0-9]*[.]?[0-9]*$' 'numedit_signed ^-?[0-9]*[.]?[0-9]*$'; do
+    read -r name pattern <<<"$kind"
+    read_item "$name"      # the item is the edit itself
+    text="$(awk -v h="$ITEM_HWND" '$1 == "window" && $2 == h { t = $0 } END { print t }' "$LOG" | cut -d' ' -f11-)"
+    [[ "$text" =~ $pattern ]] || fail "$name: holds '$text' after the soak"
+  done
+  ok "soak: the numeric edits hold numbers"
 }
 
 # --- the flat combo: open the list, pick its last item. (Under Wine's X11
@@ -217,6 +227,6 @@ step_biglist
 step_flatcombo
 step_numedit
 run_soak "$SEED" "$COUNT"
-check_splitters
+check_layout_and_edits
 stop_gallery
 echo "display_test: all steps passed; pictures in $out"
