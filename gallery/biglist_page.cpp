@@ -5,6 +5,8 @@
 #include <afxcmn.h>
 
 #include <cstdio>
+#include <cstring>
+#include <string>
 
 #include "gallery.h"
 #include "BigListCtrl.h"
@@ -70,6 +72,41 @@ protected:
             b = ValueFromData(pData2);
         }
         return a > b ? 1 : (a < b ? -1 : 0);
+    }
+
+public:
+    // The store agrees with itself and with the list view: one key per
+    // item, the first count slots hold records that name their own slot,
+    // the spare slots behind them are empty, and the view has the count.
+    // Called on the window's thread.
+    std::string CheckStore()
+    {
+        const long nCount = m_nItemCount;
+        const long nView = static_cast<long>(::SendMessageA(m_hWnd, LVM_GETITEMCOUNT, 0, 0));
+        long nMisplaced = 0;
+        for (long i = 0; i < m_pItemArray->GetSize(); ++i)
+        {
+            const CListData* pRecord = m_pItemArray->GetAt(i);
+            if (i < nCount ? pRecord == NULL || pRecord->m_nIndex != i : pRecord != NULL)
+                ++nMisplaced;
+        }
+        char text[160];
+        _snprintf(text, sizeof(text), "%s count=%ld slots=%ld keys=%ld view=%ld misplaced=%ld",
+                  nCount <= m_pItemArray->GetSize() && nCount == static_cast<long>(m_pKeyMap->size()) &&
+                          nCount == nView && nMisplaced == 0 ? "ok" : "fail",
+                  nCount, static_cast<long>(m_pItemArray->GetSize()), static_cast<long>(m_pKeyMap->size()),
+                  nView, nMisplaced);
+        return text;
+    }
+
+    // The keys of the first rows and the state of the last sort.
+    std::string FirstRows()
+    {
+        std::string text = "column=" + std::to_string(m_nSortColumn) + " reverse=" +
+                            std::to_string(m_bReverseSort ? 1 : 0) + " keys=";
+        for (long i = 0; i < 3 && i < m_pItemArray->GetSize(); ++i)
+            text += (i > 0 ? "," : "") + std::to_string(m_pItemArray->GetAt(i)->m_nKey);
+        return text;
     }
 };
 
@@ -161,8 +198,11 @@ void WaitPumping(HANDLE hThread)
     }
 }
 
+std::string SoakWorker(const char* args);
+
 void DestroyBigList()
 {
+    SoakWorker("stop");
     if (g_hWorker != NULL)
     {
         WaitPumping(g_hWorker);
@@ -177,6 +217,69 @@ void DestroyBigList()
     }
 }
 
+// Interactive requests: a soak worker that keeps making carried calls
+// (insert, find, delete of keys of its own) until stopped, and the store's
+// checks.
+HANDLE g_hSoakWorker = NULL;
+volatile LONG g_bSoakStop = 0;
+LONG g_nSoakCalls = 0;
+LONG g_nSoakFailures = 0;
+
+DWORD WINAPI SoakWorkerThread(void*)
+{
+    const DWORD dwSelf = ::GetCurrentThreadId();
+    for (long i = 0; ::InterlockedCompareExchange(&g_bSoakStop, 0, 0) == 0; ++i)
+    {
+        const long nKey = 2 * kRowCount + i % 1000;
+        void* pData = NULL;
+        g_pList->InsertItem(g_pList->GetItemCount() + 1, nKey, DataFor(nKey), dwSelf);
+        if (g_pList->FindItem(nKey, pData, dwSelf) < 0 || pData != DataFor(nKey))
+            ++g_nSoakFailures;
+        long nRow = -1;
+        if (g_pList->DeleteItem(nKey, &nRow, dwSelf) != DataFor(nKey) || nRow < 0)
+            ++g_nSoakFailures;
+        g_nSoakCalls += 3;
+    }
+    return 0;
+}
+
+std::string SoakWorker(const char* args)
+{
+    if (g_pList == NULL)
+        return "fail: no list";
+    if (strcmp(args, "start") == 0 && g_hSoakWorker == NULL)
+    {
+        g_bSoakStop = 0;
+        g_nSoakCalls = g_nSoakFailures = 0;
+        g_hSoakWorker = ::CreateThread(NULL, 0, &SoakWorkerThread, NULL, 0, NULL);
+        return g_hSoakWorker != NULL ? "started" : "fail: no thread";
+    }
+    if (strcmp(args, "stop") == 0 && g_hSoakWorker != NULL)
+    {
+        ::InterlockedExchange(&g_bSoakStop, 1);
+        WaitPumping(g_hSoakWorker);
+        ::CloseHandle(g_hSoakWorker);
+        g_hSoakWorker = NULL;
+        g_pList->SetItemCountEx(g_pList->GetItemCount(), LVSICF_NOINVALIDATEALL);
+        return std::string(g_nSoakFailures == 0 ? "stopped" : "fail") + " calls=" + std::to_string(g_nSoakCalls) +
+               " failures=" + std::to_string(g_nSoakFailures);
+    }
+    return "fail: biglist.worker start|stop";
+}
+
+std::string CheckList(const char*)
+{
+    return g_pList != NULL ? g_pList->CheckStore() : "fail: no list";
+}
+
+std::string ListRows(const char*)
+{
+    return g_pList != NULL ? g_pList->FirstRows() : "fail: no list";
+}
+
 } // namespace
 
+GALLERY_COMMAND(biglist_worker, "biglist.worker", &SoakWorker);
+GALLERY_COMMAND(biglist_check, "biglist.check", &CheckList);
+GALLERY_COMMAND(biglist_rows, "biglist.rows", &ListRows);
 GALLERY_ITEM(biglist, "biglist", 300, 240, &CreateBigList, &BigListReady, &DestroyBigList);

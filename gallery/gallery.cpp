@@ -1,6 +1,6 @@
 // gallery.cpp - the gallery host: one dialog with every registered control.
 //
-//   gallery.exe [--interactive] [<folder>]
+//   gallery.exe [--interactive [--log <file> [--commands <file>]]] [<folder>]
 //
 // Headless (the default) it builds the dialog, creates every item, pumps
 // messages until all items report ready (at most 30 s), lets everything
@@ -9,7 +9,9 @@
 // is given). The last line of output is
 //   gallery: wrote N pictures to <folder>
 // With --interactive it shows the dialog and runs a message loop until the
-// dialog is closed.
+// dialog is closed; --log and --commands open the channel through which a
+// driver learns where the windows are and what the controls notified, and
+// makes requests (interactive.cpp).
 #include <afxwin.h>
 
 #include <objbase.h>
@@ -21,6 +23,7 @@
 #include <vector>
 
 #include "gallery.h"
+#include "interactive.h"
 #include "png_writer.h"
 
 namespace {
@@ -316,7 +319,8 @@ public:
 
 CGalleryApp theApp;
 
-int Run(bool bInteractive, const std::string& folder)
+int Run(bool bInteractive, const std::string& folder, const std::string& logPath,
+        const std::string& commandPath)
 {
     std::vector<Placed> placed;
     for (size_t i = 0; i < Registry().size(); ++i)
@@ -369,17 +373,32 @@ int Run(bool bInteractive, const std::string& folder)
     if (bInteractive)
     {
         ShowWindow(hwndDialog, SW_SHOW);
-        MSG msg;
-        while (GetMessage(&msg, NULL, 0, 0) > 0)
+        // --- interactive driving: the log and command channel (interactive.cpp)
+        std::vector<std::pair<std::string, HWND> > items;
+        for (size_t i = 0; i < placed.size(); ++i)
+            if (placed[i].hwnd != NULL)
+                items.push_back(std::make_pair(std::string(placed[i].item.name), placed[i].hwnd));
+        if (!logPath.empty() && !OpenGalleryChannel(logPath, commandPath, hwndDialog, items))
         {
-            if (IsWindow(hwndDialog) && IsDialogMessage(hwndDialog, &msg))
-                continue;
-            TranslateMessage(&msg);
-            DispatchMessage(&msg);
+            printf("gallery: the log %s could not be created\n", logPath.c_str());
+            ++failures;
         }
+        // The items that need time (worker threads) finish while the dialog runs.
+        bool bReady = false;
+        while (PumpPending(hwndDialog))
+        {
+            if (!bReady && AllReady(placed))
+            {
+                bReady = true;
+                GalleryChannelReady();
+            }
+            MsgWaitForMultipleObjects(0, NULL, FALSE, bReady ? INFINITE : 20, QS_ALLINPUT);
+        }
+        // ---
         for (size_t i = 0; i < placed.size(); ++i)
             if (placed[i].item.destroy != NULL)
                 placed[i].item.destroy();
+        CloseGalleryChannel();
         return failures == 0 ? 0 : 1;
     }
 
@@ -460,10 +479,15 @@ int main(int argc, char** argv)
 {
     bool bInteractive = false;
     std::string folder = "gallery-pictures";
+    std::string logPath, commandPath;
     for (int i = 1; i < argc; ++i)
     {
         if (strcmp(argv[i], "--interactive") == 0)
             bInteractive = true;
+        else if (strcmp(argv[i], "--log") == 0 && i + 1 < argc)
+            logPath = argv[++i];
+        else if (strcmp(argv[i], "--commands") == 0 && i + 1 < argc)
+            commandPath = argv[++i];
         else
             folder = argv[i];
     }
@@ -476,7 +500,7 @@ int main(int argc, char** argv)
         return 1;
     }
     HRESULT hrCom = CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);
-    int result = Run(bInteractive, folder);
+    int result = Run(bInteractive, folder, logPath, commandPath);
     if (SUCCEEDED(hrCom))
         CoUninitialize();
     return result;

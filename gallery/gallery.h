@@ -13,6 +13,8 @@
 
 #include <afxwin.h>
 
+#include <string>
+
 struct GalleryItem {
     const char* name;                              // picture file stem, e.g. "histogram"
     int width, height;                             // client pixels the item needs
@@ -22,5 +24,18 @@ struct GalleryItem {
 };
 void RegisterGalleryItem(const GalleryItem& item);
 #define GALLERY_ITEM(tag, ...) static const bool tag##_registered_ = (RegisterGalleryItem(GalleryItem{__VA_ARGS__}), true)
+
+// Interactive mode with a log (gallery.exe --interactive --log <file>
+// --commands <file>; see interactive.cpp). A driver appends request lines
+// "<tag> <name> [<args>]" to the command file; the gallery answers each with
+// the log line "answer <tag> <text>". A page may answer requests of its own:
+//   static std::string Check(const char* args) { return "ok"; }
+//   GALLERY_COMMAND(mine_check, "mine.check", &Check);
+// An answer that starts with "fail" marks a broken invariant.
+typedef std::string (*GalleryCommandFn)(const char* args);
+void RegisterGalleryCommand(const char* name, GalleryCommandFn fn);
+#define GALLERY_COMMAND(tag, name, fn) static const bool tag##_command_ = (RegisterGalleryCommand(name, fn), true)
+// Appends one line to the log (printf format; no newline); nothing without one.
+void GalleryLog(const char* format, ...);
 
 #endif // GALLERY_GALLERY_H

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <string>
 
 #include "gallery.h"
 #include "Histogram.h"
@@ -13,6 +14,45 @@
 namespace {
 
 const UINT kHistogramId = 0x4801;
+
+// Lets the interactive driver see the cutpoints: where each is drawn and
+// whether the list and the drag state agree.
+class CGalleryHistogram : public CHistogram
+{
+public:
+    std::string Cutpoints()
+    {
+        std::string text = "count=" + std::to_string(m_cutpoints.GetSize());
+        for (int i = 0; i < m_cutpoints.GetSize(); ++i)
+        {
+            CPoint pt(X_AxisPos(m_cutpoints[i].value), 0);
+            ClientToScreen(&pt);
+            char one[64];
+            _snprintf(one, sizeof(one), " %g@%ld%s", m_cutpoints[i].value, pt.x,
+                      m_cutpoints[i].selected ? "*" : "");
+            text += one;
+        }
+        return text;
+    }
+
+    std::string Check()
+    {
+        int nSelected = 0, nOutside = 0;
+        for (int i = 0; i < m_cutpoints.GetSize(); ++i)
+        {
+            nSelected += m_cutpoints[i].selected ? 1 : 0;
+            if (!(m_cutpoints[i].value >= m_dXMin && m_cutpoints[i].value <= m_dXMax))
+                ++nOutside;
+        }
+        const bool ok = nSelected <= 1 && nOutside == 0 && !m_bDragging && m_nDragIndex == -1 &&
+                        GetCapture() != this;
+        char text[128];
+        _snprintf(text, sizeof(text), "%s count=%d selected=%d outside=%d dragging=%d index=%d",
+                  ok ? "ok" : "fail", static_cast<int>(m_cutpoints.GetSize()), nSelected, nOutside,
+                  m_bDragging ? 1 : 0, m_nDragIndex);
+        return text;
+    }
+};
 
 CHistogram* g_pNormal = NULL;
 CHistogram* g_pCrowded = NULL;
@@ -43,7 +83,7 @@ private:
 
 CHistogram* MakeHistogram(CWnd* pParent, const RECT& rc)
 {
-    CHistogram* p = new CHistogram;
+    CHistogram* p = new CGalleryHistogram;
     if (!p->Create(HISTOGRAM_CLASSNAME, NULL, WS_CHILD | WS_VISIBLE, rc, pParent, kHistogramId))
     {
         delete p;
@@ -137,8 +177,20 @@ void DestroyNormal()  { Destroy(g_pNormal); }
 void DestroyCrowded() { Destroy(g_pCrowded); }
 void DestroyNoData()  { Destroy(g_pNoData); }
 
+std::string NormalCutpoints(const char*)
+{
+    return g_pNormal != NULL ? static_cast<CGalleryHistogram*>(g_pNormal)->Cutpoints() : "fail: none";
+}
+
+std::string CheckNormal(const char*)
+{
+    return g_pNormal != NULL ? static_cast<CGalleryHistogram*>(g_pNormal)->Check() : "fail: none";
+}
+
 } // namespace
 
+GALLERY_COMMAND(histogram_cutpoints, "histogram.cutpoints", &NormalCutpoints);
+GALLERY_COMMAND(histogram_check, "histogram.check", &CheckNormal);
 GALLERY_ITEM(histogram, "histogram", 440, 180, &CreateNormal, NULL, &DestroyNormal);
 GALLERY_ITEM(histogram_crowded, "histogram_crowded", 360, 180, &CreateCrowded, NULL, &DestroyCrowded);
 GALLERY_ITEM(histogram_nodata, "histogram_nodata", 320, 180, &CreateNoData, NULL, &DestroyNoData);

@@ -7,6 +7,8 @@
 // frames survive the repaints the gallery's camera causes.
 #include <afxwin.h>
 
+#include <string>
+
 #include "gallery.h"
 #include "LiveArrow.h"
 
@@ -87,6 +89,47 @@ protected:
         ReplayMouse();
     }
 
+    // --- interactive: the host forwards the mouse to the idle widgets (the
+    // others keep the looks played to them), as a dialog that uses them
+    // does, and repaints when one changed its state.
+    afx_msg void OnMouseMove(UINT, CPoint pt)
+    {
+        for (int s = 0; s < kStates; s++)
+            m_arrows[s][0].Track(pt);
+    }
+    afx_msg void OnLButtonDown(UINT, CPoint pt)
+    {
+        for (int s = 0; s < kStates; s++)
+            m_arrows[s][0].MouseDown(pt);
+    }
+    afx_msg void OnLButtonUp(UINT, CPoint pt)
+    {
+        for (int s = 0; s < kStates; s++)
+            m_arrows[s][0].MouseUp(pt);
+    }
+    afx_msg LRESULT OnExpandStateChanged(WPARAM, LPARAM)
+    {
+        Invalidate();
+        return 0;
+    }
+
+public:
+    // "<state> <left> <top> <right> <bottom>" of each idle widget, screen pixels.
+    std::string IdleArrows()
+    {
+        std::string text;
+        for (int s = 0; s < kStates; s++)
+        {
+            CRect r = ArrowRect(s, 0);
+            ClientToScreen(&r);
+            text += (s > 0 ? " " : "") + std::to_string(m_arrows[s][0].GetExpandState()) + " " +
+                    std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) + " " +
+                    std::to_string(r.bottom);
+        }
+        return text;
+    }
+    // ---
+
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -96,6 +139,10 @@ private:
 
 BEGIN_MESSAGE_MAP(CArrowGalleryHost, CWnd)
     ON_WM_PAINT()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+    ON_MESSAGE(LAM_EXPANDSTATECHANGED, OnExpandStateChanged)
 END_MESSAGE_MAP()
 
 CArrowGalleryHost* g_pVertical = NULL;
@@ -131,8 +178,14 @@ HWND CreateHorizontal(CWnd* pParent, const RECT& rc) { return Make(g_pHorizontal
 void DestroyVertical() { Destroy(g_pVertical); }
 void DestroyHorizontal() { Destroy(g_pHorizontal); }
 
+std::string VerticalArrows(const char*)
+{
+    return g_pVertical != NULL ? g_pVertical->IdleArrows() : "fail: none";
+}
+
 } // namespace
 
+GALLERY_COMMAND(livearrow_arrows, "livearrow.arrows", &VerticalArrows);
 GALLERY_ITEM(livearrow_vertical, "livearrow_vertical", kWidth, kHeight, &CreateVertical, NULL, &DestroyVertical);
 GALLERY_ITEM(livearrow_horizontal, "livearrow_horizontal", kWidth, kHeight, &CreateHorizontal, NULL,
              &DestroyHorizontal);
