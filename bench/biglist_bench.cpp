@@ -168,7 +168,8 @@ int __cdecl QsortCompare(const void* a, const void* b)
 
 /////////////////////////////////////////////////////////////////////////////
 // The bare structures: an ordered map for the keys and a vector for the rows,
-// records allocated the same way, rows filled the same way.
+// with std::allocator and the heap's own blocks for the records (the global
+// new, not CListData's pool), rows filled the same way.
 
 typedef std::map<long, CListData*> BareMap;
 
@@ -180,11 +181,11 @@ struct BareStore
     ~BareStore()
     {
         for (size_t i = 0; i < rows.size(); ++i)
-            delete rows[i];
+            ::delete rows[i];
     }
     void Append(long nKey, void* pData)
     {
-        CListData* p = new CListData;
+        CListData* p = ::new CListData;   // a plain heap block, not the record pool
         p->m_pData = pData;
         p->m_nIndex = static_cast<long>(rows.size());
         p->m_nKey = nKey;
@@ -198,7 +199,7 @@ struct BareStore
         rows[p->m_nIndex] = pLast;
         rows.pop_back();
         void* pData = p->m_pData;
-        delete p;
+        ::delete p;
         return pData;
     }
     void* DeleteByKey(long nKey)
