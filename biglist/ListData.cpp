@@ -104,12 +104,11 @@ private:
     size_t m_nLive;
 };
 
-// Made on first use (value-initialised: SRWLOCK_INIT is all zeroes) and never
-// destroyed, so that records freed during the process's shutdown still find it.
+// Made on first use and never destroyed, so that records freed during the
+// process's shutdown still find it.
 CRecordPool& Pool()
 {
-    static char s_storage[sizeof(CRecordPool)] __attribute__((aligned(16)));
-    static CRecordPool* s_pPool = ::new (static_cast<void*>(s_storage)) CRecordPool();
+    static CRecordPool* s_pPool = new CRecordPool();   // value-initialised: SRWLOCK_INIT is all zeroes
     return *s_pPool;
 }
 
