@@ -1,7 +1,9 @@
 // histogram_bench.cpp - cost of SetHistogram plus one full paint of a
 // CHistogram against a bare GDI loop that draws the same bars, axes, ticks
-// and labels from precomputed rectangles. Prints medians of repeated runs
-// for 100, 1,000 and 10,000 bins and the ratio of the two.
+// and labels from precomputed rectangles; and the cost of one mouse move of
+// a cutpoint drag (the strip it repaints) beside a full paint of the same
+// picture. Prints medians with the smallest and largest run for 100, 1,000
+// and 10,000 bins, ratios with three decimals.
 #include <afxwin.h>
 #include <afxtempl.h>
 
@@ -26,6 +28,10 @@ public:
     HFONT LabelFont() const { return (HFONT)m_fontLabel.GetSafeHandle(); }
     BOOL Crowded() const { return m_bLabelsCrowded; }
     BOOL VeryCrowded() const { return m_bLabelsVeryCrowded; }
+    int ValueX(double v) { return X_AxisPos(v); }
+    int PlotTop() const { return m_rcPlot.top; }
+    BOOL Dragging() const { return m_bDragging; }
+    double CutpointValue(int i) const { return m_cutpoints.GetData()[i].value; }
 };
 
 // What the bare window paints.
@@ -97,6 +103,18 @@ double Median(std::vector<double> v)
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
 }
+
+double Min(const std::vector<double>& v)
+{
+    return *std::min_element(v.begin(), v.end());
+}
+
+double Max(const std::vector<double>& v)
+{
+    return *std::max_element(v.begin(), v.end());
+}
+
+const int kDragSteps = 400;
 
 void Pump()
 {
@@ -200,7 +218,7 @@ int main()
     g_scene.pen = ::CreatePen(PS_SOLID, 0, hist.BarLineColor());
     Pump();
 
-    std::printf("%8s %22s %16s %8s\n", "bins", "SetHistogram+paint ms", "bare GDI ms", "ratio");
+    std::printf("| bins | SetHistogram + full paint (ms) | bare GDI loop (ms) | ratio |\n|---|---|---|---|\n");
     const int sizes[] = {100, 1000, 10000};
     for (int s = 0; s < 3; s++)
     {
@@ -210,7 +228,7 @@ int main()
         hist.UpdateWindow();
         BuildScene(hist, bins, kWidth);
 
-        std::vector<double> control, bare;
+        std::vector<double> control, bare, ratio;
         for (int r = 0; r < kRepeats; r++)
         {
             Pump();
@@ -224,14 +242,86 @@ int main()
             ::InvalidateRect(hBare, NULL, TRUE);
             ::UpdateWindow(hBare);
             bare.push_back(Now() - t0);
+            ratio.push_back(control.back() / bare.back());
         }
-        const double mc = Median(control) * 1000.0;
-        const double mb = Median(bare) * 1000.0;
-        std::printf("%8d %22.3f %16.3f %8.2f\n", sizes[s], mc, mb, mc / mb);
+        std::printf("| %d | %.3f [%.3f, %.3f] | %.3f [%.3f, %.3f] | %.3f [%.3f, %.3f] |\n", sizes[s],
+                    Median(control) * 1e3, Min(control) * 1e3, Max(control) * 1e3,
+                    Median(bare) * 1e3, Min(bare) * 1e3, Max(bare) * 1e3,
+                    Median(ratio), Min(ratio), Max(ratio));
+
     }
 
+    // A cutpoint drag at each size, the three side by side: one window per
+    // size, and every round moves the cutpoint once in each of them, so that
+    // the load of the machine falls on all three alike. A press on the line,
+    // then mouse moves of ten pixels to and fro (at least 0.01 of the x
+    // scale at every size), each repainting its strip at once; a full paint
+    // of each picture every tenth round.
     hist.DestroyWindow();
     ::DestroyWindow(hBare);
+    const int kDragHeight = 2 * kHeight / 3;
+    BenchHistogram drag[3];
+    int dragX[3];
+    int dragY[3];
+    for (int s = 0; s < 3; s++)
+    {
+        if (!drag[s].Create(HISTOGRAM_CLASSNAME, NULL, WS_CHILD | WS_VISIBLE,
+                            CRect(0, s * kDragHeight, kWidth, (s + 1) * kDragHeight), pHost, 10 + s))
+        {
+            std::printf("could not create a histogram window\n");
+            return 1;
+        }
+        CArray<HistoBin, HistoBin&> bins;
+        MakeBins(sizes[s], bins);
+        drag[s].SetHistogram(0.0, bins);
+        drag[s].SetFeatureFlags(CHistogram::HF_SelectCutpoints | CHistogram::HF_DragCutpoints);
+        drag[s].AddCutpoint(0.01 * sizes[s] / 2);
+        drag[s].UpdateWindow();
+        dragX[s] = drag[s].ValueX(0.01 * sizes[s] / 2);
+        dragY[s] = drag[s].PlotTop() + 5;
+        drag[s].SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(dragX[s], dragY[s]));
+        ::ReleaseCapture();   // three drags at once: no window keeps the capture
+        if (!drag[s].Dragging())
+            std::printf("(%d bins: the press missed the cutpoint)\n", sizes[s]);
+    }
+    std::vector<double> step[3], full[3], stepRatio;
+    Pump();
+    for (int i = 0; i < kDragSteps; i++)
+    {
+        double t[3];
+        for (int s = 0; s < 3; s++)
+        {
+            const double t0 = Now();
+            drag[s].SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(dragX[s] + ((i % 2) ? 0 : 10), dragY[s]));
+            t[s] = Now() - t0;
+            step[s].push_back(t[s]);
+        }
+        stepRatio.push_back(t[2] / t[0]);
+        if (i % 10 == 0)
+        {
+            for (int s = 0; s < 3; s++)
+            {
+                const double t0 = Now();
+                drag[s].RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW);
+                full[s].push_back(Now() - t0);
+            }
+        }
+        Pump();
+    }
+    std::printf("\n| bins | drag step: one mouse move (ms) | full paint (ms) | full / step |\n|---|---|---|---|\n");
+    for (int s = 0; s < 3; s++)
+    {
+        std::printf("| %d | %.3f [%.3f, %.3f] | %.3f [%.3f, %.3f] | %.3f |\n", sizes[s],
+                    Median(step[s]) * 1e3, Min(step[s]) * 1e3, Max(step[s]) * 1e3,
+                    Median(full[s]) * 1e3, Min(full[s]) * 1e3, Max(full[s]) * 1e3,
+                    Median(full[s]) / Median(step[s]));
+        drag[s].SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(dragX[s], dragY[s]));
+        drag[s].DestroyWindow();
+    }
+    std::printf("\ndrag step at 10,000 bins over the step at 100 bins (goal: at most 2): "
+                "%.3f from the medians; per round %.3f [%.3f, %.3f]\n",
+                Median(step[2]) / Median(step[0]), Median(stepRatio), Min(stepRatio), Max(stepRatio));
+
     ::DestroyWindow(hHost);
     ::DeleteObject(g_scene.brush);
     ::DeleteObject(g_scene.pen);

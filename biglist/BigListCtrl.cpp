@@ -31,6 +31,39 @@ namespace {
 // never reached a window. No item's data can have this address.
 char s_notDelivered;
 
+// Delete-all and sort call the host back while the store is half changed,
+// and the host's callback may pump messages (a message box, say), which lets
+// carried calls, list-view requests and window messages in. Each of the two
+// marks its list busy on the window's thread for as long as it runs; store
+// operations that arrive meanwhile are refused as if they found nothing.
+// Marks nest: one list's callback may work on another list.
+class CBusyStore
+{
+public:
+    explicit CBusyStore(const CBigListCtrl* pList) : m_pList(pList), m_pOuter(t_pInnermost) { t_pInnermost = this; }
+    ~CBusyStore() { t_pInnermost = m_pOuter; }
+
+    static bool IsBusy(const CBigListCtrl* pList)
+    {
+        for (const CBusyStore* p = t_pInnermost; p != NULL; p = p->m_pOuter)
+        {
+            if (p->m_pList == pList)
+                return true;
+        }
+        return false;
+    }
+
+private:
+    CBusyStore(const CBusyStore&);
+    CBusyStore& operator=(const CBusyStore&);
+
+    const CBigListCtrl* m_pList;
+    CBusyStore* m_pOuter;
+    static thread_local CBusyStore* t_pInnermost;
+};
+
+thread_local CBusyStore* CBusyStore::t_pInnermost = NULL;
+
 } // namespace
 
 /////////////////////////////////////////////////////////////////////////////
@@ -366,6 +399,12 @@ void* CBigListCtrl::_InsertItem(CListData* pRecord)
 {
     if (pRecord == NULL)
         return NULL;
+    if (CBusyStore::IsBusy(this))
+    {
+        // Refused; the record was handed over, so it is freed here.
+        delete pRecord;
+        return NULL;
+    }
 
     const long nPos = pRecord->m_nIndex;
     if (nPos >= 0 && nPos < m_nItemCount)
@@ -389,7 +428,7 @@ void* CBigListCtrl::_InsertItem(CListData* pRecord)
 
 void* CBigListCtrl::_DeleteItem(LVITEMA* pItem)
 {
-    if (pItem == NULL)
+    if (pItem == NULL || CBusyStore::IsBusy(this))
         return NULL;
     const int nItem = pItem->iItem;
     if (nItem < 0 || nItem >= m_nItemCount || m_nItemCount == 0)
@@ -425,7 +464,7 @@ void* CBigListCtrl::_DeleteItem(LVITEMA* pItem)
 
 void* CBigListCtrl::_DeleteItem(long nKey, long* pnIndex)
 {
-    if (m_nItemCount <= 0)
+    if (m_nItemCount <= 0 || CBusyStore::IsBusy(this))
         return NULL;
     CListDataKeyMap::iterator it = m_pKeyMap->find(nKey);
     if (it == m_pKeyMap->end())
@@ -466,7 +505,7 @@ void* CBigListCtrl::_DeleteItem(long nKey, long* pnIndex)
 long CBigListCtrl::_FindItem(long nKey, void*& rpData)
 {
     CListDataKeyMap::const_iterator it = m_pKeyMap->find(nKey);
-    if (it == m_pKeyMap->end())
+    if (it == m_pKeyMap->end() || CBusyStore::IsBusy(this))
     {
         rpData = NULL;
         return -1;
@@ -477,7 +516,7 @@ long CBigListCtrl::_FindItem(long nKey, void*& rpData)
 
 void* CBigListCtrl::_GetItem(LVITEMA* pItem)
 {
-    if (pItem == NULL)
+    if (pItem == NULL || CBusyStore::IsBusy(this))
         return NULL;
     const int nItem = pItem->iItem;
     if (nItem < 0 || nItem >= m_nItemCount)
@@ -490,7 +529,7 @@ void* CBigListCtrl::_GetItem(LVITEMA* pItem)
 
 void* CBigListCtrl::_SetItem(const LVITEMA* pItem, void* pExpected)
 {
-    if (pItem == NULL)
+    if (pItem == NULL || CBusyStore::IsBusy(this))
         return NULL;
     const int nItem = pItem->iItem;
     if (nItem < 0 || nItem >= m_nItemCount)
@@ -508,7 +547,7 @@ void* CBigListCtrl::_SetItem(const LVITEMA* pItem, void* pExpected)
 
 void* CBigListCtrl::_GetItemData(int nItem)
 {
-    if (nItem < 0 || nItem >= m_nItemCount)
+    if (nItem < 0 || nItem >= m_nItemCount || CBusyStore::IsBusy(this))
         return NULL;
     CListData* pRecord = m_pItemArray->GetAt(nItem);
     return pRecord != NULL ? pRecord->m_pData : NULL;
@@ -516,15 +555,22 @@ void* CBigListCtrl::_GetItemData(int nItem)
 
 int CBigListCtrl::_DeleteAllItems()
 {
+    // Asked again from inside its own callbacks (a window message or a
+    // carried call let in by a pumping callback): the running one finishes.
+    if (CBusyStore::IsBusy(this))
+        return FALSE;
     if (m_nItemCount == 0)
         return TRUE;
 
-    for (int i = 0; i < m_nItemCount; ++i)
     {
-        CListData* pRecord = m_pItemArray->GetAt(i);
-        OnCBDeleteAllItems(pRecord->m_nKey, pRecord->m_pData);
-        delete pRecord;
-        m_pItemArray->SetAt(i, NULL);
+        CBusyStore busy(this);
+        for (int i = 0; i < m_nItemCount; ++i)
+        {
+            CListData* pRecord = m_pItemArray->GetAt(i);
+            OnCBDeleteAllItems(pRecord->m_nKey, pRecord->m_pData);
+            delete pRecord;
+            m_pItemArray->SetAt(i, NULL);
+        }
     }
     m_nItemCount = 0;
     m_pKeyMap->clear();
@@ -544,7 +590,8 @@ int CBigListCtrl::_DeleteAllItems()
 // the row existed at all.
 void* CBigListCtrl::GetItemIfPresent(LVITEMA* pItem, BOOL* pbPresent)
 {
-    const BOOL bPresent = pItem != NULL && pItem->iItem >= 0 && pItem->iItem < m_nItemCount;
+    const BOOL bPresent = pItem != NULL && pItem->iItem >= 0 && pItem->iItem < m_nItemCount &&
+                          !CBusyStore::IsBusy(this);
     if (pbPresent != NULL)
         *pbPresent = bPresent;
     return bPresent ? _GetItem(pItem) : NULL;
@@ -607,6 +654,9 @@ void CBigListCtrl::FreeAllRecords()
 
 void CBigListCtrl::OnSortItems(int nColumn)
 {
+    // Not in the middle of a delete-all or another sort of this list.
+    if (CBusyStore::IsBusy(this))
+        return;
     if (nColumn == m_nSortColumn)
     {
         m_bReverseSort = m_bReverseSort ? 0 : 1;
@@ -618,6 +668,7 @@ void CBigListCtrl::OnSortItems(int nColumn)
     }
     if (m_nItemCount < 2)
         return;
+    CBusyStore busy(this);
     myqsort(m_pItemArray->GetData(), static_cast<unsigned int>(m_nItemCount), sizeof(CListData*),
             this, &CBigListCtrl::SortCompare, &CBigListCtrl::SortSwapped);
 }
@@ -652,7 +703,9 @@ void CBigListCtrl::OnGetdispinfo(NMHDR* pNMHDR, LRESULT* pResult)
 {
     NMLVDISPINFOA* pInfo = reinterpret_cast<NMLVDISPINFOA*>(pNMHDR);
     const int nItem = pInfo->item.iItem;
-    if (nItem >= 0 && nItem < m_nItemCount)
+    // While a delete-all or a sort runs, rows are freed or in flux: the
+    // list view gets nothing for them (it asks again when it repaints).
+    if (nItem >= 0 && nItem < m_nItemCount && !CBusyStore::IsBusy(this))
     {
         CListData* pRecord = m_pItemArray->GetAt(nItem);
         OnCBGetdispinfo(&pInfo->item, pRecord->m_nKey, pRecord->m_pData);

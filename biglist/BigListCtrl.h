@@ -12,6 +12,16 @@
 // thread it is carried to the window with SendMessage (WM_USER+1 .. +8) and
 // the caller waits, so the window's thread must keep pumping messages.
 // Before a window has ever been attached, every call works at once.
+//
+// Re-entry: delete-all (also on WM_CLOSE and WM_NCDESTROY) and the sort call
+// the derived class back while the store is half changed. A callback that
+// pumps messages (a message box in OnCBDeleteAllItems, say) lets carried
+// calls in; those, and any store member the callback calls itself, are
+// refused until the operation ends: they change nothing and answer as if
+// they found nothing (NULL, -1, FALSE, an empty text; the int setters still
+// answer TRUE), an insert frees its record, and the list view gets no text
+// for its rows meanwhile. A nested delete-all or sort of the same list is
+// refused the same way (DeleteAllItems answers FALSE).
 #ifndef BIGLIST_BIGLISTCTRL_H
 #define BIGLIST_BIGLISTCTRL_H
 

@@ -6,15 +6,31 @@
 #ifndef BIGLIST_LISTDATA_H
 #define BIGLIST_LISTDATA_H
 
+#include <afx.h>
+#include <stddef.h>
+
 // A plain record without virtual members. The control allocates records with
 // the plain new (or takes over one a derived class allocated the same way)
 // and frees them with the plain delete when their item is removed.
-class CListData
+//
+// The plain new and delete of this class go to a process-wide pool of
+// record-sized blocks carved from 64 KiB chunks, so that a record costs its
+// own size instead of a heap block with its header. The pool may be used
+// from any thread. Requests of another size (a derived record) and blocks
+// the pool did not hand out go to the global operators; the chunks go back
+// to the heap whenever the pool holds no record.
+class AFX_EXT_CLASS CListData
 {
 public:
     void* m_pData;   // the caller's item data; never dereferenced nor freed here
     long  m_nIndex;  // current display row, always the number of the slot holding it
     long  m_nKey;    // the item's key
+
+    static void* operator new(size_t cb);
+    static void operator delete(void* p);
+
+    // Records the pool holds at this moment, in all lists of the process.
+    static size_t GetPooledCount();
 };
 
 #endif // BIGLIST_LISTDATA_H

@@ -1,6 +1,7 @@
 // Histogram.cpp - CHistogram: bins, layout, painting and cutpoint editing.
 #include "Histogram.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -67,6 +68,30 @@ int PixelAt(int edge, double offset)
     if (std::isnan(offset))
         return edge;
     return SaturatePixel((double)edge + std::trunc(offset));
+}
+
+// Whether anything drawn inside r can show through the clip box.
+bool Reaches(const CRect& r, const CRect& rcClip)
+{
+    return r.left < rcClip.right && rcClip.left < r.right && r.top < rcClip.bottom && rcClip.top < r.bottom;
+}
+
+// The first bar whose right (bRight) or left edge lies beyond x, or n. The
+// bins ascend, so both edges of the bars do not decrease from bar to bar.
+int FirstBarBeyond(const HistoBinPos* pBins, int n, int x, bool bRight)
+{
+    int lo = 0;
+    int hi = n;
+    while (lo < hi)
+    {
+        const int mid = lo + (hi - lo) / 2;
+        const CRect& r = pBins[mid].barRect;
+        if ((bRight ? r.right : r.left) > x)
+            hi = mid;
+        else
+            lo = mid + 1;
+    }
+    return lo;
 }
 
 // Replaces pen with a square-ended solid line of the given colour and width.
@@ -518,12 +543,63 @@ void CHistogram::OnPaint()
     CRect rcClient;
     GetClientRect(&rcClient);
 
-    // Bars: filled with the bar brush, outlined with the bar pen.
+    // Only what reaches the clip box is drawn: a drag repaints a thin strip,
+    // and skipping the bars, ticks and labels wholly outside it keeps that
+    // cost independent of the number of bins. Inside the box every pixel is
+    // what the full paint makes.
+    CRect rcClip;
+    if (dc.GetClipBox(&rcClip) == ERROR)
+        rcClip = rcClient;
+
+    // Bars: filled with the bar brush, outlined with the bar pen; a bar
+    // paints only inside its own rectangle.
+    // Only the bars from the first one ending right of the clip box's left
+    // edge to the last one starting left of its right edge are visited.
     CPen* pOldPen = dc.SelectObject(&m_penBar);
     CBrush* pOldBrush = dc.SelectObject(&m_brushBar);
     const int n = (int)m_bins.GetSize();
-    for (int i = 0; i < n; i++)
-        dc.Rectangle(&m_bins[i].barRect);
+    const HistoBinPos* pBins = m_bins.GetData();
+    const int nFirst = FirstBarBeyond(pBins, n, rcClip.left, true);
+    const int nEnd = FirstBarBeyond(pBins, n, rcClip.right - 1, false);
+    // Bars one column wide paint just that column, in the pen, from their
+    // top down: a run of them in one column paints what the tallest of them
+    // paints, and the columns of such runs are drawn together as vertical
+    // lines. With more bins than columns most bars are such runs. Where
+    // neighbouring bars overlap they overlap on a shared border column, in
+    // the pen on both sides, so the order of drawing changes no pixel.
+    enum { kColumnBatch = 64 };
+    POINT columnEnds[2 * kColumnBatch];
+    DWORD columnPoints[kColumnBatch];
+    int nColumns = 0;
+    for (int i = nFirst; i < nEnd;)
+    {
+        CRect r = pBins[i++].barRect;
+        if (r.Width() != 1)
+        {
+            if (Reaches(r, rcClip))
+                dc.Rectangle(&r);
+            continue;
+        }
+        while (i < nEnd && pBins[i].barRect.left == r.left && pBins[i].barRect.right == r.right &&
+               pBins[i].barRect.bottom == r.bottom)
+        {
+            r.top = std::min<int>(r.top, pBins[i].barRect.top);
+            i++;
+        }
+        if (!Reaches(r, rcClip) || r.Height() <= 0)
+            continue;
+        columnEnds[2 * nColumns].x = columnEnds[2 * nColumns + 1].x = r.left;
+        columnEnds[2 * nColumns].y = r.top;
+        columnEnds[2 * nColumns + 1].y = r.bottom;   // the end point is not painted
+        columnPoints[nColumns++] = 2;
+        if (nColumns == kColumnBatch)
+        {
+            ::PolyPolyline(dc.GetSafeHdc(), columnEnds, columnPoints, nColumns);
+            nColumns = 0;
+        }
+    }
+    if (nColumns > 0)
+        ::PolyPolyline(dc.GetSafeHdc(), columnEnds, columnPoints, nColumns);
 
     // Axes: up the left edge of the plot and along its bottom row.
     dc.SelectStockObject(BLACK_PEN);
@@ -532,9 +608,17 @@ void CHistogram::OnPaint()
     dc.LineTo(m_rcPlot.right, m_rcPlot.bottom);
 
     // Ticks: four pixels down from under the axis, at each bin's upper edge.
-    for (int i = 0; i < n; i++)
+    // A tick lies in column right - 1: from the first bar ending right of the
+    // clip box's left edge to the last one ending at or before its right.
+    const int nTicksEnd = FirstBarBeyond(pBins, n, rcClip.right, true);
+    for (int i = nFirst; i < nTicksEnd; i++)
     {
-        const CRect& r = m_bins[i].barRect;
+        const CRect& r = pBins[i].barRect;
+        // Bars that end in the same column share one tick.
+        if (i > nFirst && r.right == pBins[i - 1].barRect.right && r.bottom == pBins[i - 1].barRect.bottom)
+            continue;
+        if (!Reaches(CRect(r.right - 1, r.bottom, r.right, r.bottom + 4), rcClip))
+            continue;
         dc.MoveTo(r.right - 1, r.bottom);
         dc.LineTo(r.right - 1, r.bottom + 4);
     }
@@ -545,20 +629,51 @@ void CHistogram::OnPaint()
     if (m_fontLabel.GetSafeHandle() != NULL)
         pOldFont = dc.SelectObject(&m_fontLabel);
     const int nOldBkMode = dc.SetBkMode(TRANSPARENT);
+    // Bounds of any label's ink before it is measured: one text height per
+    // row, two rows, and no wider than its characters (with an ellipsis) at
+    // the widest character, centred on its box.
+    TEXTMETRIC tm;
+    if (!dc.GetTextMetrics(&tm))
+        ::ZeroMemory(&tm, sizeof(tm));
+    const int nRowBound = tm.tmHeight + tm.tmExternalLeading + 2;
+    const int nCharBound = tm.tmMaxCharWidth + tm.tmOverhang + 1;
+    // All bars end on one row (the layout puts them all one pixel below the
+    // plot), so no label reaches a clip box that ends above that row's band.
+    const int nLabelsTop = n > 0 ? pBins[0].barRect.bottom + kLabelGap : 0;
+    const int nLabels = tm.tmHeight > 0 && rcClip.bottom <= nLabelsTop ? 0 : n;
     int k = 0;
-    for (int i = 0; i < n; i++)
+    for (int i = 0; i < nLabels; i++)
     {
         if (m_bLabelsVeryCrowded && (i % 2) != 0)
             continue;
         const HistoBinPos& bin = m_bins[i];
-        const CSize ext = dc.GetTextExtent(bin.label);
-        const int offset = m_bLabelsCrowded ? ext.cy * (k % 2) + kLabelGap : kLabelGap;
 
         CRect r = bin.barRect;
         const int barWidth = r.Width();
         r.right += barWidth;            // centred on the bin's upper edge
         if (m_bLabelsVeryCrowded && m_bLabelsCrowded)
             r.InflateRect(barWidth, 0);
+        if (tm.tmHeight > 0)
+        {
+            // Outside the clip box whatever its extent: skip the measuring
+            // too. The rows are tested first, the cheaper test.
+            const int top = r.bottom + kLabelGap;
+            bool bOutside = top >= rcClip.bottom || top + 2 * nRowBound <= rcClip.top;
+            if (!bOutside)
+            {
+                const int halfWidth = (bin.label.GetLength() + 3) * nCharBound / 2 + 1;
+                const int centre = r.left + r.Width() / 2;
+                bOutside = std::max<int>(r.right, centre + halfWidth) + 1 <= rcClip.left ||
+                           std::min<int>(r.left, centre - halfWidth) - 1 >= rcClip.right;
+            }
+            if (bOutside)
+            {
+                k++;
+                continue;
+            }
+        }
+        const CSize ext = dc.GetTextExtent(bin.label);
+        const int offset = m_bLabelsCrowded ? ext.cy * (k % 2) + kLabelGap : kLabelGap;
         r.OffsetRect(0, r.Height() + offset);
         if (r.right >= rcClient.right)
         {

@@ -67,17 +67,35 @@ AFX_INLINE void AFXAPI _AfxRelocateElements(TYPE* pDest, TYPE* pSrc, int nCount)
     }
 }
 
+// Raw storage of the arrays.  Blocks come from the layer (never from the
+// caller's own heap functions) so that a block can be grown where it lies:
+// _AfxArrayRealloc keeps the first cbKeep bytes and may hand back the same
+// address (the block grew in place, or its pages were committed further
+// into a range reserved for it) or a new one.  Only byte-copyable elements
+// may go through it; all others are moved one by one into a new block.
+// Allocation failures throw CMemoryException*.
+AFXLITE_API void* AFXAPI _AfxArrayAlloc(size_t cb);
+AFXLITE_API void* AFXAPI _AfxArrayRealloc(void* p, size_t cbKeep, size_t cbNew);
+AFXLITE_API void AFXAPI _AfxArrayFree(void* p);
+// Bytes committed for a block that lives in a range of its own, outside the
+// C runtime's heap; 0 for a block on the heap (and for NULL).
+AFXLITE_API size_t AFXAPI _AfxArrayBlockCommitted(const void* p);
+
+// Bytes of nCount elements; throws CMemoryException* when that overflows.
+template <class TYPE>
+AFX_INLINE size_t AFXAPI _AfxArrayBytes(int nCount)
+{
+    if (nCount < 0 || (size_t)nCount > ((size_t)-1 - 4096) / sizeof(TYPE))
+        AfxThrowMemoryException();
+    return (size_t)nCount * sizeof(TYPE);
+}
+
 // Raw storage for nCount elements; throws CMemoryException* when the request
 // cannot be met (also when it overflows).
 template <class TYPE>
 AFX_INLINE TYPE* AFXAPI _AfxAllocElements(int nCount)
 {
-    if (nCount < 0 || (size_t)nCount > ((size_t)-1) / sizeof(TYPE))
-        AfxThrowMemoryException();
-    BYTE* p = new (std::nothrow) BYTE[(size_t)nCount * sizeof(TYPE)];
-    if (p == NULL)
-        AfxThrowMemoryException();
-    return (TYPE*)p;
+    return (TYPE*)_AfxArrayAlloc(_AfxArrayBytes<TYPE>(nCount));
 }
 
 // The storage of one array, seen through references to its members: CArray
@@ -135,10 +153,21 @@ struct _AfxArrayStore
             else
                 nNewMax = nNewSize;
 
-            TYPE* pNewData = _AfxAllocElements<TYPE>(nNewMax);
-            _AfxRelocateElements<TYPE>(pNewData, m_pData, m_nSize);
+            TYPE* pNewData;
+            if (std::is_trivially_copyable<TYPE>::value)
+            {
+                // The block may grow where it lies: no copy of the
+                // elements when it does.
+                pNewData = (TYPE*)_AfxArrayRealloc(m_pData, _AfxArrayBytes<TYPE>(m_nSize),
+                                                   _AfxArrayBytes<TYPE>(nNewMax));
+            }
+            else
+            {
+                pNewData = _AfxAllocElements<TYPE>(nNewMax);
+                _AfxRelocateElements<TYPE>(pNewData, m_pData, m_nSize);
+                _AfxArrayFree(m_pData);
+            }
             ConstructElements<TYPE>(&pNewData[m_nSize], nNewSize - m_nSize);
-            delete[] (BYTE*)m_pData;
             m_pData = pNewData;
             m_nSize = nNewSize;
             m_nMaxSize = nNewMax;
@@ -155,7 +184,7 @@ struct _AfxArrayStore
             pNewData = _AfxAllocElements<TYPE>(m_nSize);
             _AfxRelocateElements<TYPE>(pNewData, m_pData, m_nSize);
         }
-        delete[] (BYTE*)m_pData;
+        _AfxArrayFree(m_pData);
         m_pData = pNewData;
         m_nMaxSize = m_nSize;
     }
@@ -223,7 +252,7 @@ struct _AfxArrayStore
         if (m_pData != NULL)
         {
             DestructElements<TYPE>(m_pData, m_nSize);
-            delete[] (BYTE*)m_pData;
+            _AfxArrayFree(m_pData);
             m_pData = NULL;
         }
         m_nSize = m_nMaxSize = 0;

@@ -376,9 +376,10 @@ TEST_F(BigListView, ObjectDestroyedFirstFreesItsRecords)
         CTestBigList list;
         for (long i = 0; i < 5000; ++i)
             list.InsertItem(i, i, FakeData(i), tid);
-        EXPECT_GT(heap.BlocksSinceStart(), 5000);
+        EXPECT_GE(CListData::GetPooledCount(), 5000u) << "records come from the pool, not the heap";
     }
-    EXPECT_LT(heap.BlocksSinceStart(), 50) << "records of a list that never had a window";
+    EXPECT_EQ(0u, CListData::GetPooledCount()) << "records of a list that never had a window";
+    EXPECT_LT(heap.BlocksSinceStart(), 50) << "the pool gave its chunks back";
 
     heap.Restart();
     {
@@ -390,6 +391,7 @@ TEST_F(BigListView, ObjectDestroyedFirstFreesItsRecords)
         m_pList.reset();   // the window is still there
         EXPECT_FALSE(::IsWindow(hList)) << "the framework destroys the window after the object";
     }
+    EXPECT_EQ(0u, CListData::GetPooledCount()) << "records of a list destroyed before its window";
     EXPECT_LT(heap.BlocksSinceStart(), 50) << "records of a list destroyed before its window";
 }
 

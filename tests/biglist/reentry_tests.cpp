@@ -1,0 +1,216 @@
+// Carried calls on their failure paths: a window destroyed while a call is
+// on its way, and calls that arrive while a delete-all or a sort calls the
+// host back and the host pumps messages.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "BigListFixture.h"
+#include "HeapCounter.h"
+
+using namespace testsupport;
+
+namespace {
+
+// Runs job on a thread of its own while this thread dispatches whatever
+// arrives; false when the job did not end within 30 s (a hang).
+bool RunWhilePumping(const std::function<void()>& job)
+{
+    struct Start
+    {
+        static DWORD WINAPI Thread(void* p)
+        {
+            (*static_cast<std::function<void()>*>(p))();
+            return 0;
+        }
+    };
+    std::function<void()> copy = job;
+    HANDLE hThread = ::CreateThread(NULL, 0, &Start::Thread, &copy, 0, NULL);
+    const DWORD start = ::GetTickCount();
+    DWORD dwWait;
+    while ((dwWait = ::MsgWaitForMultipleObjects(1, &hThread, FALSE, 1000, QS_ALLINPUT)) != WAIT_OBJECT_0 &&
+           ::GetTickCount() - start < 30000)
+        Pump();
+    if (dwWait != WAIT_OBJECT_0)
+        ::WaitForSingleObject(hThread, INFINITE);
+    ::CloseHandle(hThread);
+    return dwWait == WAIT_OBJECT_0;
+}
+
+// What every refused or failed carried call must answer; counts the faults.
+int CarriedCallFaults(CBigListCtrl& list, DWORD tid)
+{
+    int nFaults = 0;
+    nFaults += list.InsertItem(0, 999, FakeData(999), tid) != NULL;
+    void* pData = FakeData(5);
+    nFaults += list.FindItem(1, pData, tid) != -1;
+    nFaults += pData != NULL;
+    long nIndex = -7;
+    nFaults += list.DeleteItem(2, &nIndex, tid) != NULL;
+    nFaults += nIndex != -7;
+    LVITEMA item = {};
+    item.iItem = 0;
+    nFaults += list.DeleteItem(&item, tid) != NULL;
+    nFaults += list.GetItemData(0, tid) != 0;
+    char szText[16] = "unchanged";
+    nFaults += list.GetItemText(0, 0, szText, sizeof(szText), tid) != FALSE;
+    nFaults += list.GetItemText(0, 0, tid) != "";
+    nFaults += list.DeleteAllItems(tid) != FALSE;
+    return nFaults;
+}
+
+// The window is destroyed while a worker's call waits in its queue: the
+// worker had read the handle, the window's thread never dispatched it.
+TEST_F(BigListFixture, CallWaitingWhileTheWindowIsDestroyedFailsAndFreesItsRecord)
+{
+    // A first list destroyed the same way, so that what the framework keeps
+    // after destroying a window is in place before the heap is counted.
+    {
+        CTestBigList warm;
+        ASSERT_TRUE(warm.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 50, 50), &m_panel, kListId + 1));
+        warm.DestroyWindow();
+        Pump();
+    }
+    CreateList();
+    ASSERT_EQ(0u, CListData::GetPooledCount());
+    struct Job
+    {
+        CTestBigList* pList;
+        void* pResult;
+        HANDLE hWarm;
+        HANDLE hGo;
+        static DWORD WINAPI Run(void* p)
+        {
+            Job* job = static_cast<Job*>(p);
+            const DWORD tid = ::GetCurrentThreadId();
+            // A first carried call, so that what the system keeps for a
+            // thread that sends is in place before the heap is counted.
+            void* pData = NULL;
+            job->pList->FindItem(1, pData, tid);
+            ::SetEvent(job->hWarm);
+            ::WaitForSingleObject(job->hGo, 30000);
+            job->pResult = job->pList->InsertItem(0, 7, FakeData(7), tid);
+            return 0;
+        }
+    } job = { &List(), FakeData(1), ::CreateEventA(NULL, TRUE, FALSE, NULL), ::CreateEventA(NULL, TRUE, FALSE, NULL) };
+    HANDLE hThread = ::CreateThread(NULL, 0, &Job::Run, &job, 0, NULL);
+    const DWORD start = ::GetTickCount();
+    while (::MsgWaitForMultipleObjects(1, &job.hWarm, FALSE, 1000, QS_ALLINPUT) != WAIT_OBJECT_0 &&
+           ::GetTickCount() - start < 30000)
+        Pump();
+
+    HeapCounter heap;
+    ::SetEvent(job.hGo);
+    // Wait, without dispatching anything, until the worker's message is here.
+    EXPECT_EQ(WAIT_OBJECT_0, ::MsgWaitForMultipleObjects(0, NULL, FALSE, 30000, QS_SENDMESSAGE));
+    EXPECT_TRUE(List().DestroyWindow());
+    while (::MsgWaitForMultipleObjects(1, &hThread, FALSE, 1000, QS_ALLINPUT) != WAIT_OBJECT_0 &&
+           ::GetTickCount() - start < 60000)
+        Pump();
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(hThread, 0)) << "the worker hangs";
+    ::WaitForSingleObject(hThread, INFINITE);
+    for (HANDLE h : { hThread, job.hWarm, job.hGo })
+        ::CloseHandle(h);
+
+    EXPECT_EQ(NULL, job.pResult) << "a carried insert that never arrived";
+    EXPECT_EQ(0u, CListData::GetPooledCount()) << "its record is freed";
+    EXPECT_LE(heap.BlocksSinceStart(), 0) << "heap blocks";
+    EXPECT_EQ(0, List().GetItemCount());
+    // Once the handle is gone, every carried call fails the same way.
+    int nFaults = -1;
+    ASSERT_TRUE(RunWhilePumping([&]() { nFaults = CarriedCallFaults(List(), ::GetCurrentThreadId()); }));
+    EXPECT_EQ(0, nFaults);
+    EXPECT_EQ(0u, CListData::GetPooledCount());
+}
+
+// A host whose delete-all or sort callback pumps messages, as a message box
+// would, while a worker makes carried calls.
+class CPumpingList : public CTestBigList
+{
+public:
+    std::function<void()> onFirstCallback;
+
+protected:
+    void FirstCallback()
+    {
+        if (!onFirstCallback)
+            return;
+        std::function<void()> hook;
+        hook.swap(onFirstCallback);
+        hook();
+    }
+    virtual void OnCBDeleteAllItems(long nKey, void* pData)
+    {
+        FirstCallback();
+        CTestBigList::OnCBDeleteAllItems(nKey, pData);
+    }
+    virtual int OnCBSortItem(long nColumn, long nIndex1, long nKey1, void* pData1, long nIndex2, long nKey2,
+                             void* pData2)
+    {
+        FirstCallback();
+        return CTestBigList::OnCBSortItem(nColumn, nIndex1, nKey1, pData1, nIndex2, nKey2, pData2);
+    }
+};
+
+struct ReentryCase
+{
+    const char* name;
+    bool bSort;   // else delete-all
+};
+
+class BigListReentry : public BigListFixture, public ::testing::WithParamInterface<ReentryCase> {};
+
+TEST_P(BigListReentry, CarriedCallsAreRefusedUntilTheOperationEnds)
+{
+    const ReentryCase& c = GetParam();
+    CPumpingList* pList = new CPumpingList;
+    m_pList.reset(pList);
+    ASSERT_TRUE(pList->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(10, 10, 300, 200), &m_panel, kListId));
+    pList->InsertColumn(0, "Key", LVCFMT_LEFT, 80);
+    const DWORD tid = ::GetCurrentThreadId();
+    const long kItems = 50;
+    for (long i = 0; i < kItems; ++i)
+        pList->InsertItem(i, kItems - i, FakeData(i), tid);
+    pList->SetItemCountEx(kItems, 0);
+    Pump();
+
+    int nFaults = -1;
+    bool bEnded = false;
+    pList->onFirstCallback = [&]() {
+        // The window's thread pumps while the worker calls in.
+        bEnded = RunWhilePumping([&]() { nFaults = CarriedCallFaults(*pList, ::GetCurrentThreadId()); });
+        void* pData = FakeData(3);
+        nFaults += pList->FindItem(1, pData, tid) != -1;   // the host's own call, too
+        ::InvalidateRect(pList->GetSafeHwnd(), NULL, TRUE);
+        Pump();                                            // the list view asks for rows meanwhile
+    };
+    if (c.bSort)
+        pList->OnSortItems(0);
+    else
+        EXPECT_TRUE(pList->DeleteAllItems(tid));
+
+    EXPECT_TRUE(bEnded) << c.name << ": the worker hangs";
+    EXPECT_EQ(0, nFaults) << c.name;
+    EXPECT_EQ("", pList->InvariantFaults()) << c.name;
+    EXPECT_EQ(static_cast<size_t>(c.bSort ? kItems : 0), CListData::GetPooledCount())
+        << c.name << ": the refused insert's record is freed";
+    EXPECT_EQ(c.bSort ? kItems : 0, pList->GetItemCount()) << c.name;
+    if (c.bSort)
+    {
+        EXPECT_EQ(0, pList->sortIndexFaults) << c.name;
+        for (long i = 1; i < kItems; ++i)
+            EXPECT_GT(pList->Slot(i - 1)->m_nKey, pList->Slot(i)->m_nKey) << c.name << ": sorted, row " << i;
+    }
+    // Once it has ended, the same calls work again.
+    void* pData = NULL;
+    EXPECT_EQ(c.bSort ? 0 : -1, pList->FindItem(kItems, pData, tid)) << c.name;
+}
+
+const ReentryCase kReentryCases[] = {
+    { "delete-all", false },
+    { "sort", true },
+};
+
+INSTANTIATE_TEST_SUITE_P(Operations, BigListReentry, ::testing::ValuesIn(kReentryCases));
+
+} // namespace
