@@ -2,6 +2,7 @@
 // answer, binding in dialogs and the exports.
 #include "HotButtonFixture.h"
 #include "Wow64Limits.h"
+#include "ExportChecks.h"
 
 using namespace testsupport;
 using namespace hottest;
@@ -362,10 +363,7 @@ TEST(HotButtonExports, ListedMembersOnly)
         "_ZN10CHotButton11OnMouseMoveEj6CPoint", "_ZN10CHotButton11GetTextRectEv",
         "_ZN10CHotButton17ReleaseHotCaptureEv",
     };
-    for (const char* name : kExported)
-        EXPECT_NE((FARPROC)NULL, ::GetProcAddress(lib, name)) << name;
-    for (const char* name : kInternal)
-        EXPECT_EQ((FARPROC)NULL, ::GetProcAddress(lib, name)) << name;
+    testsupport::ExpectExportsOnly(lib, kExported, kInternal);
     const CRuntimeClass* pClass = (const CRuntimeClass*)::GetProcAddress(lib, MAKEINTRESOURCEA(200));
     ASSERT_EQ(RUNTIME_CLASS(CHotButton), pClass);
     EXPECT_EQ(RUNTIME_CLASS(CButton), pClass->m_pfnGetBaseClass());

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "Histogram.h"
+#include "ExportChecks.h"
 
 namespace {
 
@@ -55,12 +56,7 @@ const char* const kInternal[] = {
 
 TEST(HistogramExports, InterfaceOnly)
 {
-    HMODULE lib = ::GetModuleHandleA("Tessarine.dll");
-    ASSERT_NE((HMODULE)NULL, lib);
-    for (const char* name : kExported)
-        EXPECT_NE((FARPROC)NULL, ::GetProcAddress(lib, name)) << name;
-    for (const char* name : kInternal)
-        EXPECT_EQ((FARPROC)NULL, ::GetProcAddress(lib, name)) << name;
+    testsupport::ExpectExportsOnly(::GetModuleHandleA("Tessarine.dll"), kExported, kInternal);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
+#include "ExportChecks.h"
 
 namespace {
 
@@ -54,11 +55,7 @@ TEST(SplitterExports, InterfaceOnly)
     HMODULE lib = ::GetModuleHandleA("Tessarine.dll");
     if (lib == NULL)
         lib = ::LoadLibraryA("Tessarine.dll");
-    ASSERT_NE((HMODULE)NULL, lib);
-    for (const char* name : kExported)
-        EXPECT_NE((FARPROC)NULL, ::GetProcAddress(lib, name)) << name;
-    for (const char* name : kInternal)
-        EXPECT_EQ((FARPROC)NULL, ::GetProcAddress(lib, name)) << name;
+    testsupport::ExpectExportsOnly(lib, kExported, kInternal);
 }
 
 } // namespace
