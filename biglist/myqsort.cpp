@@ -29,6 +29,64 @@ inline void Exchange(char* a, char* b, size_t width, void* context, SwappedFn sw
     }
 }
 
+// Partitions along one path after which a range is heap-sorted instead.
+// The pivot (the greater of the first and the middle element) splits badly
+// on some orders that lists really reach: sorted but for its greatest
+// element in front, as after a sort whose first row was deleted and filled
+// with the last. Each partition then removes one element and the sort turns
+// quadratic (5e11 comparisons for a million items). An even split needs
+// about log2(num) levels; twice that plus slack is never reached by the
+// usual orders, so their comparisons and exchanges stay those of the plain
+// quicksort.
+int DepthLimit(size_t num)
+{
+    int levels = 0;
+    for (; num > 1; num >>= 1)
+        ++levels;
+    return 2 * levels + 8;
+}
+
+// Restores the heap below root in the count elements at base. The greater
+// child moves up only when it compares greater than its parent.
+void SiftDown(char* base, size_t root, size_t count, size_t width, void* context, CompareFn compare,
+    SwappedFn swapped)
+{
+    for (;;)
+    {
+        size_t child = 2 * root + 1;
+        if (child >= count)
+            return;
+        char* pChild = base + child * width;
+        if (child + 1 < count && compare(context, pChild + width, pChild) > 0)
+        {
+            pChild += width;
+            ++child;
+        }
+        char* pRoot = base + root * width;
+        if (compare(context, pChild, pRoot) <= 0)
+            return;
+        Exchange(pChild, pRoot, width, context, swapped);
+        root = child;
+    }
+}
+
+// In place and without recursion, like the quicksort. The greatest element
+// goes to the end only when it compares greater than the element there: an
+// equal one may stay, and the heap without its last element is still a
+// heap, so equal elements are never exchanged here either.
+void HeapSort(char* base, size_t count, size_t width, void* context, CompareFn compare, SwappedFn swapped)
+{
+    for (size_t i = count / 2; i-- > 0;)
+        SiftDown(base, i, count, width, context, compare, swapped);
+    for (size_t end = count - 1; end > 0; --end)
+    {
+        char* pEnd = base + end * width;
+        if (compare(context, base, pEnd) > 0)
+            Exchange(base, pEnd, width, context, swapped);
+        SiftDown(base, 0, end, width, context, compare, swapped);
+    }
+}
+
 } // namespace
 
 extern "C" void __cdecl myqsort(void* base, unsigned int num, unsigned int width,
@@ -40,7 +98,10 @@ extern "C" void __cdecl myqsort(void* base, unsigned int num, unsigned int width
     const size_t w = width;
     char* lostk[kStackSize];
     char* histk[kStackSize];
+    int depthstk[kStackSize];   // partitions above each pending range
     int stkptr = 0;
+    const int depthLimit = DepthLimit(num);
+    int depth = 0;
 
     char* lo = static_cast<char*>(base);
     char* hi = lo + w * (num - 1);
@@ -64,8 +125,13 @@ extern "C" void __cdecl myqsort(void* base, unsigned int num, unsigned int width
                 hi -= w;
             }
         }
+        else if (depth >= depthLimit)
+        {
+            HeapSort(lo, size, w, context, compare, swapped);
+        }
         else
         {
+            ++depth;
             // The pivot is the greater of the middle and the first element,
             // kept at lo while the range is partitioned.
             char* mid = lo + (size / 2) * w;
@@ -100,6 +166,7 @@ extern "C" void __cdecl myqsort(void* base, unsigned int num, unsigned int width
                 {
                     lostk[stkptr] = lo;
                     histk[stkptr] = higuy - w;
+                    depthstk[stkptr] = depth;
                     ++stkptr;
                 }
                 if (loguy < hi)
@@ -114,6 +181,7 @@ extern "C" void __cdecl myqsort(void* base, unsigned int num, unsigned int width
                 {
                     lostk[stkptr] = loguy;
                     histk[stkptr] = hi;
+                    depthstk[stkptr] = depth;
                     ++stkptr;
                 }
                 if (lo + w < higuy)
@@ -129,5 +197,6 @@ extern "C" void __cdecl myqsort(void* base, unsigned int num, unsigned int width
         --stkptr;
         lo = lostk[stkptr];
         hi = histk[stkptr];
+        depth = depthstk[stkptr];
     }
 }

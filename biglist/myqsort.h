@@ -13,7 +13,8 @@
 // that a belongs after b. swapped(context, a, b) is called with the two
 // element addresses immediately before their contents are exchanged; elements
 // that compare equal are never exchanged. Works without recursion and without
-// allocation; not stable.
+// allocation; not stable. A range that the quicksort keeps splitting badly
+// is finished by a heap sort, so no order of the input makes it quadratic.
 extern "C" AFX_EXT_API void __cdecl myqsort(void* base, unsigned int num, unsigned int width,
     void* context,
     int (__cdecl* compare)(void* context, const void* elem1, const void* elem2),

@@ -3,7 +3,7 @@
 
 SCREEN_W=1280
 SCREEN_H=3072
-DEADLINE=600            # seconds; only a hang should ever reach it, on any machine
+DEADLINE=${DISPLAY_DEADLINE:-600}           # seconds; only a hang should ever reach it, on any machine
 WORK="$(mktemp -d /tmp/display_test.XXXXXX)"
 LOG="$WORK/gallery.log"
 CMDS="$WORK/commands"
@@ -27,10 +27,19 @@ fail() {
     echo "display_test: FAILED: $*"
     if [ -f "$LOG" ]; then echo "--- last lines of the gallery's log"; tail -n 15 "$LOG"; fi
     if [ -f "$WORK/gallery.out" ]; then echo "--- the gallery's output"; tail -n 15 "$WORK/gallery.out"; fi
+    gallery_threads
   } >&2
   exit 1
 }
 ok() { echo "display_test: ok: $*"; }
+
+# Where each thread of a gallery that still runs is: what a hang needs.
+gallery_threads() {
+  [ -n "$GALLERY_PID" ] && kill -0 "$GALLERY_PID" 2>/dev/null || return 0
+  echo "--- the gallery's threads"
+  timeout 120 "$WINELOADER" winedbg --command "bt all" </dev/null 2>&1 |
+    awk '/^Backtracing for thread/ { on = /gallery\.exe/ } on' || true
+}
 
 # Polls a shell condition until it holds. The condition is evaluated here:
 # it may use the caller's locals, but not its positional parameters.
