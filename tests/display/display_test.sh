@@ -20,7 +20,7 @@ done
 source "$here/../../cmake/wine-env"
 
 SEED="${DISPLAY_SOAK_SEED:-20261208}"
-COUNT="${DISPLAY_SOAK_COUNT:-${DISPLAY_SOAK_DEFAULT_COUNT:-3000}}"
+COUNT="${DISPLAY_SOAK_COUNT:-3000}"
 
 start_display
 boot_prefix
