@@ -1,11 +1,18 @@
 // ListDataKeyMap.cpp - the B+ tree behind the big list's key index.
 //
-// Every node is a plain block of the C runtime's heap (a leaf is about
-// 1.5 KiB at 64 bits), allocated when a node splits and freed as soon as it
-// is merged away. The heap's header is shared by 128 entries (well under a
-// byte each), so a pool of our own would save next to nothing; plain blocks
-// give a freed node back at once, so memory follows the count, and the
-// nodes of different lists never pin each other's chunks.
+// Every node is a plain block of the C runtime's heap (a leaf is 784 bytes
+// at 64 bits), allocated when a node splits and freed as soon as it is
+// merged away. The heap's header is shared by up to 64 entries (a fraction
+// of a byte each), so a pool of our own would save next to nothing; plain
+// blocks give a freed node back at once, so memory follows the count, and
+// the nodes of different lists never pin each other's chunks.
+//
+// Capacities, measured on a million and ten million random keys: leaves of
+// 32, 64, 128 and 256 entries cost 18.6, 17.9, 17.7 and 17.8 bytes per entry
+// (12.9 to 12.1 when filled in ascending order); finds took the same time
+// (about 600 ns at ten million, cache misses), inserts were 5 to 10 % faster
+// with 64 than with 128 or 256 (fewer entries shifted). Inner nodes of 64 or
+// 128 children made no difference beyond the noise.
 //
 // Shape: the leaves hold the entries in ascending order and are linked left
 // to right for iteration; an inner node routes a key to child i when
@@ -29,7 +36,7 @@ namespace {
 
 enum
 {
-    kLeafMin = CListDataKeyMap::kLeafCapacity / 4,          // entries
+    kLeafMin = CListDataKeyMap::kLeafCapacity / 4,   // entries
     kInnerMinChildren = (CListDataKeyMap::kInnerKeys + 1) / 4
 };
 

@@ -27,7 +27,7 @@ class AFX_EXT_CLASS CListDataKeyMap
 public:
     enum
     {
-        kLeafCapacity = 128,   // entries per leaf
+        kLeafCapacity = 64,    // entries per leaf
         kInnerKeys = 63        // separator keys per inner node (64 children)
     };
 
