@@ -18,6 +18,7 @@
 
 #include <afx.h>
 #include <stddef.h>
+#include <iterator>
 #include <utility>
 
 class CListData;
@@ -62,6 +63,12 @@ private:
     class CIterator
     {
     public:
+        typedef std::forward_iterator_tag iterator_category;
+        typedef std::pair<const long, CListData*> value_type;
+        typedef ptrdiff_t difference_type;
+        typedef CEntry<V> reference;   // a proxy: the entry's parts by reference
+        typedef CEntry<V> pointer;
+
         CIterator() : m_pLeaf(NULL), m_nPos(0) {}
         CIterator(CLeaf* pLeaf, int nPos) : m_pLeaf(pLeaf), m_nPos(nPos) {}
         // Copies, and iterator to const_iterator (not the other way).

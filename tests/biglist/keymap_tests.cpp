@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -147,7 +148,10 @@ TEST_P(KeyMapModel, AgreesWithStdMapThroughFillMixAndDrain)
         ASSERT_EQ(keys[i], got.first->first);
         ASSERT_EQ(expected.first->second, got.first->second) << "an existing key keeps its record";
     }
+    // A record replaced through an iterator, as std::map allows.
+    map.begin()->second = model.begin()->second = FakeRecord(++nSerial);
     ASSERT_TRUE(SameAsModel(map, model)) << "after the fill";
+    EXPECT_EQ(static_cast<ptrdiff_t>(model.size()), std::distance(map.begin(), map.end()));
 
     // Mix: inserts, erases by key (present or not) and finds.
     for (int step = 0; step < c.count * 2; ++step)
