@@ -6,7 +6,8 @@
 // several rounds with the smallest and largest round beside it, ratios per
 // round (store and bare structures timed side by side) with three decimals:
 //   insert at the end (default capacity and pre-sized), where the time of an
-//   insert goes (slot array, key map, record), find by key, delete by key
+//   insert goes (slot array, key index beside a bare std::map, record), the
+//   key index's bytes per entry, find by key, delete by key
 //   and by row (store share; the list view's share apart), column sort with
 //   myqsort against qsort and std::sort, bytes per item, and a carried call
 //   against a bare cross-thread SendMessage. A last table sets each per-item
@@ -307,6 +308,21 @@ double RecordBlockBytes(bool pooled)
     return Median(steps);
 }
 
+// Bytes per entry of a key index of a million keys inserted in ascending
+// order (full leaves), by the heap's accounting.
+double AscendingIndexBytes()
+{
+    const int n = 1000000;
+    HANDLE hCrtHeap = reinterpret_cast<HANDLE>(_get_heap_handle());
+    const HeapFigures h0 = WalkHeap(hCrtHeap);
+    CListDataKeyMap* pIndex = new CListDataKeyMap;
+    for (int i = 0; i < n; ++i)
+        pIndex->insert(CListDataKeyMap::value_type(i, NULL));
+    const HeapFigures h1 = WalkHeap(hCrtHeap);
+    delete pIndex;
+    return (h1.busy - h0.busy) / n;
+}
+
 /////////////////////////////////////////////////////////////////////////////
 // Carried calls: a worker times each call; the window's thread pumps.
 
@@ -407,11 +423,12 @@ struct SizeFigures
 {
     int items;
     std::vector<double> insStore, insSized, insBare;
-    std::vector<double> partSlots, partMap, partRecords, partCopying;
+    std::vector<double> partSlots, partMap, partBareMap, partRecords, partCopying;
     std::vector<double> findStore, findBare;
     std::vector<double> dkStore, dkBare, drStore, drBare;
     std::vector<double> sortMy, sortQ, sortStd;   // ns per item
     double bytesStore, bytesBare;
+    double indexBytes, bareMapBytes;   // per entry, the key index alone and a bare std::map alone
 };
 
 // The slot array as the store grows it (spare slot first, else one more at
@@ -495,6 +512,28 @@ void MeasureSize(int n, int rounds, SizeFigures& f)
         const HeapFigures h1 = WalkHeap(hCrtHeap);
         f.bytesBare = (h1.busy - h0.busy) / n;
         delete pBare;
+    }
+    // The key index alone, and a bare std::map alone (walked at a million
+    // only, as above).
+    {
+        const HeapFigures h0 = WalkHeap(hCrtHeap);
+        CListDataKeyMap* pIndex = new CListDataKeyMap;
+        for (int i = 0; i < n; ++i)
+            pIndex->insert(CListDataKeyMap::value_type(keys[i], NULL));
+        const HeapFigures h1 = WalkHeap(hCrtHeap);
+        f.indexBytes = (h1.busy - h0.busy) / n;
+        delete pIndex;
+    }
+    f.bareMapBytes = 0.0;
+    if (n <= 1000000)
+    {
+        const HeapFigures h0 = WalkHeap(hCrtHeap);
+        BareMap* pMap = new BareMap;
+        for (int i = 0; i < n; ++i)
+            pMap->insert(BareMap::value_type(keys[i], NULL));
+        const HeapFigures h1 = WalkHeap(hCrtHeap);
+        f.bareMapBytes = (h1.busy - h0.busy) / n;
+        delete pMap;
     }
     Progress("memory, %.0f items", n);
 
@@ -611,6 +650,13 @@ void MeasureSize(int n, int rounds, SizeFigures& f)
             f.partMap.push_back((NowNs() - t0) / n);
         }
         {
+            BareMap map;
+            const double t0 = NowNs();
+            for (int i = 0; i < n; ++i)
+                map.insert(BareMap::value_type(keys[i], NULL));
+            f.partBareMap.push_back((NowNs() - t0) / n);
+        }
+        {
             std::vector<CListData*> records(n);
             const double t0 = NowNs();
             for (int i = 0; i < n; ++i)
@@ -643,7 +689,11 @@ void PrintSize(const SizeFigures& f)
     rows.push_back(Row{ "  part: slot array alone, default growth", Fig(f.partSlots, "%.1f", "ns"), "", "", "" });
     if (!f.partCopying.empty())
         rows.push_back(Row{ "  part: the same growth copying the block at every step", Fig(f.partCopying, "%.1f", "ns"), "", "", "" });
-    rows.push_back(Row{ "  part: key map insert alone (pooled nodes)", Fig(f.partMap, "%.0f", "ns"), "", "", "" });
+    rows.push_back(Row{ "  part: key index insert alone (B+ tree, leaves of 64) / bare std::map insert alone", Fig(f.partMap, "%.0f", "ns"),
+                        Fig(f.partBareMap, "%.0f", "ns"), RatioFig(f.partMap, f.partBareMap), "" });
+    rows.push_back(Row{ "  part: key index bytes per entry (heap's accounting) / bare std::map", Fmt("%.3f B", f.indexBytes),
+                        f.bareMapBytes > 0.0 ? Fmt("%.3f B", f.bareMapBytes) : "not walked",
+                        f.bareMapBytes > 0.0 ? Fmt("%.3f", f.indexBytes / f.bareMapBytes) : "", "" });
     rows.push_back(Row{ "  part: record allocation alone (record pool)", Fig(f.partRecords, "%.1f", "ns"), "", "", "" });
     rows.push_back(Row{ "find by key", Fig(f.findStore, "%.0f", "ns"), Fig(f.findBare, "%.0f", "ns"),
                         RatioFig(f.findStore, f.findBare), "<= 1.5" });
@@ -699,9 +749,11 @@ int main(int argc, char** argv)
     const DWORD tid = ::GetCurrentThreadId();
 
     printf("record: sizeof(CListData) %u, %.0f B from the record pool, %.0f B as a heap block; "
-           "key map node %u B from the node pool; slot %u B\n",
+           "key index entry %u B (key and record pointer) in leaves of %d entries, %.3f B per entry with "
+           "the leaves' free room and the inner nodes when filled in ascending order; slot %u B\n",
            static_cast<unsigned int>(sizeof(CListData)), RecordBlockBytes(true), RecordBlockBytes(false),
-           static_cast<unsigned int>(sizeof(CListDataKeyMap::value_type) + 4 * sizeof(void*)),
+           static_cast<unsigned int>(sizeof(long) + sizeof(CListData*)),
+           static_cast<int>(CListDataKeyMap::kLeafCapacity), AscendingIndexBytes(),
            static_cast<unsigned int>(sizeof(CListData*)));
 
     SizeFigures one, ten;
@@ -823,6 +875,8 @@ int main(int argc, char** argv)
         printf("| insert, default capacity | %s |\n", Growth(ten.insStore, one.insStore).c_str());
         printf("| insert, pre-sized | %s |\n", Growth(ten.insSized, one.insSized).c_str());
         printf("| insert, bare structures | %s |\n", Growth(ten.insBare, one.insBare).c_str());
+        printf("| key index insert alone | %s |\n", Growth(ten.partMap, one.partMap).c_str());
+        printf("| bare std::map insert alone | %s |\n", Growth(ten.partBareMap, one.partBareMap).c_str());
         printf("| find by key | %s |\n", Growth(ten.findStore, one.findStore).c_str());
         printf("| find, bare | %s |\n", Growth(ten.findBare, one.findBare).c_str());
         printf("| delete by key, store share | %s |\n", Growth(ten.dkStore, one.dkStore).c_str());
@@ -832,6 +886,7 @@ int main(int argc, char** argv)
         printf("| sort, myqsort | %s |\n", Growth(ten.sortMy, one.sortMy).c_str());
         printf("| sort, std::sort | %s |\n", Growth(ten.sortStd, one.sortStd).c_str());
         printf("| bytes per item | %.3f |\n", ten.bytesStore / one.bytesStore);
+        printf("| key index bytes per entry | %.3f |\n", ten.indexBytes / one.indexBytes);
     }
 
     ::DestroyWindow(hPlain);

@@ -574,7 +574,6 @@ int CBigListCtrl::_DeleteAllItems()
     }
     m_nItemCount = 0;
     m_pKeyMap->clear();
-    m_pKeyMap->get_allocator().GetPool()->Trim();
     m_pItemArray->SetSize(0, -1);
     SetCapacity(m_nInitialCapacity, m_nInitialGrowBy);
 

@@ -2,10 +2,11 @@
 //
 // Classes in this file:
 //   CBigListCtrl  owner-data list view (LVS_OWNERDATA) whose items live in a
-//                 slot array (by row) and a key map (by key) inside the
-//                 object; a derived class supplies the content through the
-//                 OnCB... callbacks. The members that touch the store may be
-//                 called from any thread.
+//                 slot array (by row) and a key index (by key, a
+//                 CListDataKeyMap) inside the object; a derived class
+//                 supplies the content through the OnCB... callbacks. The
+//                 members that touch the store may be called from any
+//                 thread.
 //
 // Threads: every store member takes the caller's thread identifier last.
 // Called from the window's own thread it works at once; called from another
@@ -28,15 +29,9 @@
 #include <afxwin.h>
 #include <afxcmn.h>
 #include <afxtempl.h>
-#include <map>
 
 #include "ListData.h"
-#include "NodePoolAllocator.h"
-
-// Key index: one entry per key, ascending signed order. The nodes come from
-// a pool so that a million of them cost no heap overhead of their own.
-typedef std::map<long, CListData*, std::less<long>,
-                 CNodePoolAllocator<std::pair<const long, CListData*> > > CListDataKeyMap;
+#include "ListDataKeyMap.h"
 
 // Slot array in display order.
 typedef CArray<CListData*, CListData*> CListDataArray;

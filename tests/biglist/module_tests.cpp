@@ -1,6 +1,6 @@
 // module_tests.cpp - Lumivane.dll as an extension library: its class joins
-// the host's lists, it refuses to load when its module cannot start, and
-// its plain export.
+// the host's lists, it refuses to load when its module cannot start, its
+// plain export, and the key index's interface in its export table.
 #include <gtest/gtest.h>
 
 #include <afxwin.h>
@@ -8,6 +8,7 @@
 #include <string>
 
 #include "BigListCtrl.h"
+#include "ExportChecks.h"
 #include "myqsort.h"
 
 namespace {
@@ -93,6 +94,29 @@ TEST(LumivaneModule, SortIsExportedUnderItsPlainName)
     FARPROC p = ::GetProcAddress(Lumivane(), "myqsort");
     ASSERT_TRUE(p != NULL);
     EXPECT_EQ(reinterpret_cast<void*>(p), reinterpret_cast<void*>(&myqsort));
+}
+
+// The key index is used from outside the library (derived controls reach
+// m_pKeyMap inline): its public members are exported, its tree work is not.
+TEST(LumivaneModule, KeyIndexExportsItsInterfaceOnly)
+{
+    static const char* const kExported[] = {
+        "_ZN15CListDataKeyMapC1Ev",
+        "_ZN15CListDataKeyMapD1Ev",
+        "_ZN15CListDataKeyMap4findEl",
+        "_ZNK15CListDataKeyMap4findEl",
+        "_ZN15CListDataKeyMap6insertERKSt4pairIKlP9CListDataE",
+        "_ZN15CListDataKeyMap5eraseENS_9CIteratorIP9CListDataEE",
+        "_ZN15CListDataKeyMap5eraseEl",
+        "_ZN15CListDataKeyMap5clearEv",
+    };
+    static const char* const kInternal[] = {
+        "_ZNK15CListDataKeyMap7DescendElPNS_5CStepE",
+        "_ZN15CListDataKeyMap9RebalanceEPNS_5CStepEi",
+        "_ZN15CListDataKeyMap7EraseAtEPNS_5CStepEPNS_5CLeafEi",
+        "_ZN15CListDataKeyMap11FreeSubtreeEPvi",
+    };
+    testsupport::ExpectExportsOnly(Lumivane(), kExported, kInternal);
 }
 
 } // namespace
