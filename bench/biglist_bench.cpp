@@ -13,7 +13,9 @@
 //   against a bare cross-thread SendMessage. A last table sets each per-item
 //   figure at 10,000,000 against the one at 1,000,000.
 // Run with "--quick" for 1,000,000 items only, "--ten N" for 10,000,000 only
-// with N rounds.
+// with N rounds, "--growth N" for the growth figures alone: a dependent
+// random read through a block as large as the store, and the store filled,
+// searched and emptied in key order, at both counts.
 #include <afxwin.h>
 #include <afxcmn.h>
 #include <afxtempl.h>
@@ -719,6 +721,112 @@ std::string Growth(const std::vector<double>& big, const std::vector<double>& sm
     return Fmt("%.3f", Median(big) / Median(small));
 }
 
+/////////////////////////////////////////////////////////////////////////////
+// Where the growth from a million to ten million items comes from
+
+volatile size_t g_nChaseSink = 0;
+
+// One dependent random read (each address comes from the previous read)
+// through a block of nBytes: what a cache miss and a page walk cost at that
+// working set on this machine, whatever the structure.
+double ChaseNs(size_t nBytes, unsigned int seed)
+{
+    const size_t n = nBytes / sizeof(size_t);
+    std::vector<size_t> next(n);
+    for (size_t i = 0; i < n; ++i)
+        next[i] = i;
+    // Sattolo's shuffle: a single cycle through every slot.
+    Rng rng(seed);
+    for (size_t i = n - 1; i > 0; --i)
+        std::swap(next[i], next[rng.Below(static_cast<int>(i))]);
+    const size_t nSteps = 10000000;
+    size_t p = 0;
+    const double t0 = NowNs();
+    for (size_t i = 0; i < nSteps; ++i)
+        p = next[p];
+    const double t = (NowNs() - t0) / static_cast<double>(nSteps);
+    g_nChaseSink = g_nChaseSink + p;
+    return t;
+}
+
+struct GrowthFigures
+{
+    std::vector<double> chase, ins, find, del;   // ns per read or per item
+    std::vector<double> index, records;          // parts of the insert alone
+};
+
+// The store with its keys in ascending order (how hosts usually fill it):
+// the index and the records are then visited nearly in address order, so
+// the caches hide the working set and what grows is the structures' work.
+void MeasureGrowth(int n, int rounds, GrowthFigures& g)
+{
+    const DWORD tid = ::GetCurrentThreadId();
+    std::vector<long> keys(n);
+    for (int i = 0; i < n; ++i)
+        keys[i] = i;
+    for (int r = 0; r < rounds; ++r)
+    {
+        // As large as the store at this count (42 bytes per item).
+        g.chase.push_back(ChaseNs(static_cast<size_t>(n) * 42u, 7u + static_cast<unsigned int>(r)));
+        CBenchList list;
+        double t0 = NowNs();
+        Fill(list, keys);
+        g.ins.push_back((NowNs() - t0) / n);
+        void* pData = NULL;
+        long nSum = 0;
+        t0 = NowNs();
+        for (int i = 0; i < n; ++i)
+            nSum += list.FindItem(keys[i], pData, tid);
+        g.find.push_back((NowNs() - t0) / n);
+        long nIndex = 0;
+        t0 = NowNs();
+        for (int i = n - 1; i >= 0; --i)   // from the end: no row moves
+            nSum += list.DeleteItem(keys[i], &nIndex, tid) != NULL ? 1 : 0;
+        g.del.push_back((NowNs() - t0) / n);
+        if (nSum == -1)
+            printf("(never)\n");
+        // Parts of the insert alone: the key index, and the records.
+        {
+            CListDataKeyMap* pIndex = new CListDataKeyMap;
+            t0 = NowNs();
+            for (int i = 0; i < n; ++i)
+                pIndex->insert(CListDataKeyMap::value_type(keys[i], NULL));
+            g.index.push_back((NowNs() - t0) / n);
+            delete pIndex;
+            std::vector<CListData*> records(n);
+            t0 = NowNs();
+            for (int i = 0; i < n; ++i)
+                records[i] = new CListData;
+            g.records.push_back((NowNs() - t0) / n);
+            for (int i = 0; i < n; ++i)
+                delete records[i];
+        }
+        Progress("growth round at %.0f items", n);
+    }
+}
+
+void PrintGrowth(int rounds)
+{
+    GrowthFigures one, ten;
+    MeasureGrowth(1000000, rounds, one);
+    MeasureGrowth(10000000, rounds, ten);
+    printf("\nWhere the growth comes from: medians [min, max] of %d rounds; 10M / 1M of the medians; the ordered "
+           "map's log factor is %.3f\n\n", rounds, log(1e7) / log(1e6));
+    printf("| Figure | 1,000,000 | 10,000,000 | 10M / 1M |\n|---|---|---|---|\n");
+    printf("| dependent random read through a block of 42 B per item | %s | %s | %s |\n", Fig(one.chase, "%.1f", "ns").c_str(),
+           Fig(ten.chase, "%.1f", "ns").c_str(), Growth(ten.chase, one.chase).c_str());
+    printf("| insert at the end, keys ascending | %s | %s | %s |\n", Fig(one.ins, "%.0f", "ns").c_str(),
+           Fig(ten.ins, "%.0f", "ns").c_str(), Growth(ten.ins, one.ins).c_str());
+    printf("|   part: key index insert alone, keys ascending | %s | %s | %s |\n", Fig(one.index, "%.0f", "ns").c_str(),
+           Fig(ten.index, "%.0f", "ns").c_str(), Growth(ten.index, one.index).c_str());
+    printf("|   part: record allocation alone (record pool) | %s | %s | %s |\n", Fig(one.records, "%.1f", "ns").c_str(),
+           Fig(ten.records, "%.1f", "ns").c_str(), Growth(ten.records, one.records).c_str());
+    printf("| find by key, keys ascending | %s | %s | %s |\n", Fig(one.find, "%.0f", "ns").c_str(),
+           Fig(ten.find, "%.0f", "ns").c_str(), Growth(ten.find, one.find).c_str());
+    printf("| delete by key from the last row, store share | %s | %s | %s |\n", Fig(one.del, "%.0f", "ns").c_str(),
+           Fig(ten.del, "%.0f", "ns").c_str(), Growth(ten.del, one.del).c_str());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -755,6 +863,14 @@ int main(int argc, char** argv)
            static_cast<unsigned int>(sizeof(long) + sizeof(CListData*)),
            static_cast<int>(CListDataKeyMap::kLeafCapacity), AscendingIndexBytes(),
            static_cast<unsigned int>(sizeof(CListData*)));
+
+    // "--growth N": only the figures that tell the machine's growth from
+    // the structures' own, N rounds at each count.
+    if (argc > 2 && strcmp(argv[1], "--growth") == 0)
+    {
+        PrintGrowth(atoi(argv[2]));
+        return 0;
+    }
 
     SizeFigures one, ten;
     if (nTenOnly > 0)
