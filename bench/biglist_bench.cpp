@@ -474,6 +474,49 @@ double CopyingGrowthNs(int n)
     return t;
 }
 
+// Bytes per item that a T filled by fill takes from the heap, by the heap's
+// own accounting; fill returns the bytes T holds outside the heap.
+template <class T, class FillFn>
+double HeapBytesPerItem(HANDLE hHeap, int n, FillFn fill)
+{
+    const HeapFigures h0 = WalkHeap(hHeap);
+    T* p = new T;
+    const double outside = fill(*p);
+    const HeapFigures h1 = WalkHeap(hHeap);
+    delete p;
+    return (h1.busy - h0.busy + outside) / n;
+}
+
+// One round on a store of the default capacity: ns per item to insert the
+// keys in their order, to find every key in findOrder, and to delete every
+// key in deleteOrder.
+void TimeFillFindDelete(const std::vector<long>& keys, const std::vector<long>& findOrder,
+                        const std::vector<long>& deleteOrder, std::vector<double>& ins,
+                        std::vector<double>& find, std::vector<double>& del)
+{
+    const DWORD tid = ::GetCurrentThreadId();
+    const double n = static_cast<double>(keys.size());
+    CBenchList list;
+    double t0 = NowNs();
+    Fill(list, keys);
+    ins.push_back((NowNs() - t0) / n);
+
+    void* pData = NULL;
+    long nSum = 0;
+    t0 = NowNs();
+    for (size_t i = 0; i < findOrder.size(); ++i)
+        nSum += list.FindItem(findOrder[i], pData, tid);
+    find.push_back((NowNs() - t0) / n);
+    if (nSum == -1)
+        printf("(never)\n");
+
+    long nIndex = 0;
+    t0 = NowNs();
+    for (size_t i = 0; i < deleteOrder.size(); ++i)
+        list.DeleteItem(deleteOrder[i], &nIndex, tid);
+    del.push_back((NowNs() - t0) / n);
+}
+
 void MeasureSize(int n, int rounds, SizeFigures& f)
 {
     f.items = n;
@@ -493,76 +536,37 @@ void MeasureSize(int n, int rounds, SizeFigures& f)
     // live in a range of its own, outside the heap: its committed pages are
     // added.
     HANDLE hCrtHeap = reinterpret_cast<HANDLE>(_get_heap_handle());
-    {
-        const HeapFigures h0 = WalkHeap(hCrtHeap);
-        CBenchList* pList = new CBenchList;
-        Fill(*pList, keys);
-        const HeapFigures h1 = WalkHeap(hCrtHeap);
-        f.bytesStore = (h1.busy - h0.busy + static_cast<double>(_AfxArrayBlockCommitted(pList->SlotBlock()))) / n;
-        delete pList;
-    }
+    f.bytesStore = HeapBytesPerItem<CBenchList>(hCrtHeap, n, [&](CBenchList& list) {
+        Fill(list, keys);
+        return static_cast<double>(_AfxArrayBlockCommitted(list.SlotBlock()));
+    });
     // Walking the bare structures' two blocks per item takes Wine's HeapWalk
     // far too long at ten million: they are walked at a million only (their
     // cost per item does not depend on the count but for the vector's spare).
-    f.bytesBare = 0.0;
-    if (n <= 1000000)
-    {
-        const HeapFigures h0 = WalkHeap(hCrtHeap);
-        BareStore* pBare = new BareStore;
+    const bool bWalkBare = n <= 1000000;
+    f.bytesBare = !bWalkBare ? 0.0 : HeapBytesPerItem<BareStore>(hCrtHeap, n, [&](BareStore& bare) {
         for (int i = 0; i < n; ++i)
-            pBare->Append(keys[i], DataOf(keys[i]));
-        const HeapFigures h1 = WalkHeap(hCrtHeap);
-        f.bytesBare = (h1.busy - h0.busy) / n;
-        delete pBare;
-    }
+            bare.Append(keys[i], DataOf(keys[i]));
+        return 0.0;
+    });
     // The key index alone, and a bare std::map alone (walked at a million
     // only, as above).
-    {
-        const HeapFigures h0 = WalkHeap(hCrtHeap);
-        CListDataKeyMap* pIndex = new CListDataKeyMap;
+    f.indexBytes = HeapBytesPerItem<CListDataKeyMap>(hCrtHeap, n, [&](CListDataKeyMap& index) {
         for (int i = 0; i < n; ++i)
-            pIndex->insert(CListDataKeyMap::value_type(keys[i], NULL));
-        const HeapFigures h1 = WalkHeap(hCrtHeap);
-        f.indexBytes = (h1.busy - h0.busy) / n;
-        delete pIndex;
-    }
-    f.bareMapBytes = 0.0;
-    if (n <= 1000000)
-    {
-        const HeapFigures h0 = WalkHeap(hCrtHeap);
-        BareMap* pMap = new BareMap;
+            index.insert(CListDataKeyMap::value_type(keys[i], NULL));
+        return 0.0;
+    });
+    f.bareMapBytes = !bWalkBare ? 0.0 : HeapBytesPerItem<BareMap>(hCrtHeap, n, [&](BareMap& map) {
         for (int i = 0; i < n; ++i)
-            pMap->insert(BareMap::value_type(keys[i], NULL));
-        const HeapFigures h1 = WalkHeap(hCrtHeap);
-        f.bareMapBytes = (h1.busy - h0.busy) / n;
-        delete pMap;
-    }
+            map.insert(BareMap::value_type(keys[i], NULL));
+        return 0.0;
+    });
     Progress("memory, %.0f items", n);
 
     for (int r = 0; r < rounds; ++r)
     {
         // Default capacity: insert, find, then delete every item by key.
-        {
-            CBenchList list;
-            double t0 = NowNs();
-            Fill(list, keys);
-            f.insStore.push_back((NowNs() - t0) / n);
-
-            void* pData = NULL;
-            long nSum = 0;
-            t0 = NowNs();
-            for (int i = 0; i < n; ++i)
-                nSum += list.FindItem(findOrder[i], pData, tid);
-            f.findStore.push_back((NowNs() - t0) / n);
-            if (nSum == -1)
-                printf("(never)\n");
-
-            long nIndex = 0;
-            t0 = NowNs();
-            for (int i = 0; i < n; ++i)
-                list.DeleteItem(deleteOrder[i], &nIndex, tid);
-            f.dkStore.push_back((NowNs() - t0) / n);
-        }
+        TimeFillFindDelete(keys, findOrder, deleteOrder, f.insStore, f.findStore, f.dkStore);
         // Pre-sized: insert, sort, back to the inserted order, delete by row.
         {
             CBenchList list(n, 2048);
@@ -760,35 +764,20 @@ struct GrowthFigures
 // the caches hide the working set and what grows is the structures' work.
 void MeasureGrowth(int n, int rounds, GrowthFigures& g)
 {
-    const DWORD tid = ::GetCurrentThreadId();
     std::vector<long> keys(n);
     for (int i = 0; i < n; ++i)
         keys[i] = i;
+    const std::vector<long> backwards(keys.rbegin(), keys.rend());
     for (int r = 0; r < rounds; ++r)
     {
         // As large as the store at this count (42 bytes per item).
         g.chase.push_back(ChaseNs(static_cast<size_t>(n) * 42u, 7u + static_cast<unsigned int>(r)));
-        CBenchList list;
-        double t0 = NowNs();
-        Fill(list, keys);
-        g.ins.push_back((NowNs() - t0) / n);
-        void* pData = NULL;
-        long nSum = 0;
-        t0 = NowNs();
-        for (int i = 0; i < n; ++i)
-            nSum += list.FindItem(keys[i], pData, tid);
-        g.find.push_back((NowNs() - t0) / n);
-        long nIndex = 0;
-        t0 = NowNs();
-        for (int i = n - 1; i >= 0; --i)   // from the end: no row moves
-            nSum += list.DeleteItem(keys[i], &nIndex, tid) != NULL ? 1 : 0;
-        g.del.push_back((NowNs() - t0) / n);
-        if (nSum == -1)
-            printf("(never)\n");
+        // From the end backwards: no row moves when a key is deleted.
+        TimeFillFindDelete(keys, keys, backwards, g.ins, g.find, g.del);
         // Parts of the insert alone: the key index, and the records.
         {
             CListDataKeyMap* pIndex = new CListDataKeyMap;
-            t0 = NowNs();
+            double t0 = NowNs();
             for (int i = 0; i < n; ++i)
                 pIndex->insert(CListDataKeyMap::value_type(keys[i], NULL));
             g.index.push_back((NowNs() - t0) / n);
@@ -813,18 +802,27 @@ void PrintGrowth(int rounds)
     printf("\nWhere the growth comes from: medians [min, max] of %d rounds; 10M / 1M of the medians; the ordered "
            "map's log factor is %.3f\n\n", rounds, log(1e7) / log(1e6));
     printf("| Figure | 1,000,000 | 10,000,000 | 10M / 1M |\n|---|---|---|---|\n");
-    printf("| dependent random read through a block of 42 B per item | %s | %s | %s |\n", Fig(one.chase, "%.1f", "ns").c_str(),
-           Fig(ten.chase, "%.1f", "ns").c_str(), Growth(ten.chase, one.chase).c_str());
-    printf("| insert at the end, keys ascending | %s | %s | %s |\n", Fig(one.ins, "%.0f", "ns").c_str(),
-           Fig(ten.ins, "%.0f", "ns").c_str(), Growth(ten.ins, one.ins).c_str());
-    printf("|   part: key index insert alone, keys ascending | %s | %s | %s |\n", Fig(one.index, "%.0f", "ns").c_str(),
-           Fig(ten.index, "%.0f", "ns").c_str(), Growth(ten.index, one.index).c_str());
-    printf("|   part: record allocation alone (record pool) | %s | %s | %s |\n", Fig(one.records, "%.1f", "ns").c_str(),
-           Fig(ten.records, "%.1f", "ns").c_str(), Growth(ten.records, one.records).c_str());
-    printf("| find by key, keys ascending | %s | %s | %s |\n", Fig(one.find, "%.0f", "ns").c_str(),
-           Fig(ten.find, "%.0f", "ns").c_str(), Growth(ten.find, one.find).c_str());
-    printf("| delete by key from the last row, store share | %s | %s | %s |\n", Fig(one.del, "%.0f", "ns").c_str(),
-           Fig(ten.del, "%.0f", "ns").c_str(), Growth(ten.del, one.del).c_str());
+    typedef std::vector<double> GrowthFigures::*Figure;
+    static const struct
+    {
+        const char* what;
+        Figure figure;
+        const char* format;
+    } rows[] = {
+        { "dependent random read through a block of 42 B per item", &GrowthFigures::chase, "%.1f" },
+        { "insert at the end, keys ascending", &GrowthFigures::ins, "%.0f" },
+        { "  part: key index insert alone, keys ascending", &GrowthFigures::index, "%.0f" },
+        { "  part: record allocation alone (record pool)", &GrowthFigures::records, "%.1f" },
+        { "find by key, keys ascending", &GrowthFigures::find, "%.0f" },
+        { "delete by key from the last row, store share", &GrowthFigures::del, "%.0f" },
+    };
+    for (size_t i = 0; i < sizeof(rows) / sizeof(rows[0]); ++i)
+    {
+        const std::vector<double>& a = one.*rows[i].figure;
+        const std::vector<double>& b = ten.*rows[i].figure;
+        printf("| %s | %s | %s | %s |\n", rows[i].what, Fig(a, rows[i].format, "ns").c_str(),
+               Fig(b, rows[i].format, "ns").c_str(), Growth(b, a).c_str());
+    }
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <climits>
 #include <iterator>
 #include <map>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -22,22 +23,13 @@ CListData* FakeRecord(long nSerial)
     return reinterpret_cast<CListData*>(static_cast<INT_PTR>(nSerial) * 16 + 16);
 }
 
-class Rng
-{
-public:
-    explicit Rng(unsigned int seed) : m_state(seed | 1u) {}
-    unsigned int Next()
-    {
-        m_state ^= m_state << 13;
-        m_state ^= m_state >> 17;
-        m_state ^= m_state << 5;
-        return m_state;
-    }
-    int Below(int n) { return static_cast<int>(Next() % static_cast<unsigned int>(n)); }
+// The standard engine: reproducible from its seed on every build.
+typedef std::mt19937 Rng;
 
-private:
-    unsigned int m_state;
-};
+int Below(Rng& rng, int n)
+{
+    return static_cast<int>(rng() % static_cast<unsigned int>(n));
+}
 
 // Every entry in order, and the size, as the model has them.
 ::testing::AssertionResult SameAsModel(const CListDataKeyMap& map, const Model& model)
@@ -99,9 +91,9 @@ void PrintTo(const KeyMapCase& c, std::ostream* os)
 long RandomKey(const KeyMapCase& c, Rng& rng)
 {
     if (c.order == kExtremes)
-        return static_cast<long>(rng.Next());
+        return static_cast<long>(rng());
     const int n = c.count * 2 + 2;
-    return static_cast<long>(rng.Below(n)) - (c.order == kRandom ? c.count : 0);
+    return static_cast<long>(Below(rng, n)) - (c.order == kRandom ? c.count : 0);
 }
 
 std::vector<long> FillKeys(const KeyMapCase& c, Rng& rng)
@@ -157,7 +149,7 @@ TEST_P(KeyMapModel, AgreesWithStdMapThroughFillMixAndDrain)
     for (int step = 0; step < c.count * 2; ++step)
     {
         const long nKey = RandomKey(c, rng);
-        const int op = rng.Below(100);
+        const int op = Below(rng, 100);
         if (op < 40)
         {
             CListData* pValue = FakeRecord(++nSerial);
@@ -203,7 +195,7 @@ TEST_P(KeyMapModel, AgreesWithStdMapThroughFillMixAndDrain)
     for (m = model.begin(); m != model.end(); ++m)
         rest.push_back(m->first);
     for (size_t i = rest.size(); i > 1; --i)
-        std::swap(rest[i - 1], rest[rng.Below(static_cast<int>(i))]);
+        std::swap(rest[i - 1], rest[Below(rng, static_cast<int>(i))]);
     for (size_t i = 0; i < rest.size(); ++i)
     {
         ASSERT_EQ(1u, map.erase(rest[i])) << "erase of " << rest[i];
@@ -290,7 +282,7 @@ TEST_P(KeyMapMemory, NodesFollowTheCount)
         // Down to a twentieth, in random order: no node stays below a
         // quarter of its capacity.
         for (size_t i = keys.size(); i > 1; --i)
-            std::swap(keys[i - 1], keys[rng.Below(static_cast<int>(i))]);
+            std::swap(keys[i - 1], keys[Below(rng, static_cast<int>(i))]);
         const size_t nKept = map.size() / 20;
         for (size_t i = nKept; i < keys.size(); ++i)
             map.erase(keys[i]);
