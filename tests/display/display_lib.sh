@@ -3,7 +3,7 @@
 
 SCREEN_W=1280
 SCREEN_H=3072
-DEADLINE=${DISPLAY_DEADLINE:-600}           # seconds; only a hang should ever reach it, on any machine
+DEADLINE=${DISPLAY_DEADLINE:-600}   # seconds; only a hang should ever reach it, on any machine
 WORK="$(mktemp -d /tmp/display_test.XXXXXX)"
 LOG="$WORK/gallery.log"
 CMDS="$WORK/commands"
