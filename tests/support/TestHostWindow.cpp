@@ -47,16 +47,25 @@ void TestHostWindow::Reset()
     ::EnumChildWindows(host, DestroyChild, (LPARAM)host);
     // Back in front of any window an earlier test left on the desktop, so
     // that painting and input reach the controls on the host.
-    if (::IsIconic(host))
-        ::ShowWindow(host, SW_RESTORE);
-    ::SetWindowPos(host, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-    ::SetForegroundWindow(host);
-    ::SetFocus(host);
+    Raise();
     ::ReleaseCapture();
     SetParentHandler(ParentHandler());
     Pump();
     Recorder().ClearCaptures();
     Recorder().Flush();
+}
+
+void TestHostWindow::Raise()
+{
+    HWND host = Get();
+    if (host == NULL)
+        return;
+    if (::IsIconic(host))
+        ::ShowWindow(host, SW_RESTORE);
+    ::SetWindowPos(host, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    ::SetForegroundWindow(host);
+    ::SetFocus(host);
+    Pump();
 }
 
 void TestHostWindow::Destroy()
@@ -89,9 +98,17 @@ std::string CoveredBy(HWND hwnd)
         ::GetWindowTextA(hFound, szText, sizeof(szText));
         ::GetWindowThreadProcessId(hFound, &pid);
     }
-    char out[256];
-    wsprintfA(out, "window %p class \"%s\" text \"%s\" of process %lu (this is %lu)", (void*)hFound, szClass,
-              szText, (unsigned long)pid, (unsigned long)::GetCurrentProcessId());
+    // Where the point and the window's top-level window are, for the cases
+    // where nothing of this process is there at all.
+    HWND top = ::GetAncestor(hwnd, GA_ROOT);
+    RECT rcTop = { 0, 0, 0, 0 };
+    ::GetWindowRect(top, &rcTop);
+    char out[400];
+    wsprintfA(out, "window %p class \"%s\" text \"%s\" of process %lu (this is %lu) at %ld,%ld; "
+              "top-level %p at %ld,%ld-%ld,%ld%s%s",
+              (void*)hFound, szClass, szText, (unsigned long)pid, (unsigned long)::GetCurrentProcessId(),
+              pt.x, pt.y, (void*)top, rcTop.left, rcTop.top, rcTop.right, rcTop.bottom,
+              ::IsIconic(top) ? ", minimized" : "", ::IsWindowEnabled(top) ? "" : ", disabled");
     return out;
 }
 
