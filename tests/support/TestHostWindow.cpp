@@ -3,11 +3,14 @@
 #include "TestHostWindow.h"
 #include "MessageRecorder.h"
 
+#include <stdio.h>
+
 namespace testsupport {
 
 namespace {
 
 HWND g_host = NULL;
+RECT g_hostRect;   // where Get() put the host
 
 BOOL CALLBACK DestroyChild(HWND hwnd, LPARAM lParam)
 {
@@ -31,6 +34,7 @@ HWND TestHostWindow::Get()
                                NULL, NULL, ::GetModuleHandleA(NULL), NULL);
     if (g_host == NULL)
         return NULL;
+    ::GetWindowRect(g_host, &g_hostRect);
     ::ShowWindow(g_host, SW_SHOW);
     ::SetForegroundWindow(g_host);
     ::UpdateWindow(g_host);
@@ -62,6 +66,16 @@ void TestHostWindow::Raise()
         return;
     if (::IsIconic(host))
         ::ShowWindow(host, SW_RESTORE);
+    RECT rc;
+    ::GetWindowRect(host, &rc);
+    if (!::EqualRect(&rc, &g_hostRect))
+    {
+        // Nothing of the tests moves it; say so when something else did.
+        fprintf(stderr, "test host: found at %ld,%ld-%ld,%ld, put back at %ld,%ld-%ld,%ld\n", rc.left, rc.top,
+                rc.right, rc.bottom, g_hostRect.left, g_hostRect.top, g_hostRect.right, g_hostRect.bottom);
+        ::MoveWindow(host, g_hostRect.left, g_hostRect.top, g_hostRect.right - g_hostRect.left,
+                     g_hostRect.bottom - g_hostRect.top, TRUE);
+    }
     ::SetWindowPos(host, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     ::SetForegroundWindow(host);
     ::SetFocus(host);

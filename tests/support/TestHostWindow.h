@@ -33,8 +33,9 @@ public:
     // Destroys the children of the host, gives it the focus and flushes
     // every log and capture.
     static void Reset();
-    // Restores the host if it was minimized and brings it back in front of
-    // every other window, with the focus (Reset does this too).
+    // Restores the host if it was minimized, puts it back where Get() made
+    // it if it was moved or sized, and brings it in front of every other
+    // window, with the focus (Reset does this too).
     static void Raise();
     // Destroys the host (the next Get() makes a new one).
     static void Destroy();
