@@ -993,19 +993,28 @@ int main(int argc, char** argv)
         printf("\nPer-item figure at 10,000,000 over the one at 1,000,000 (medians); the ordered map's log factor "
                "log(10,000,000) / log(1,000,000) is %.3f\n\n", log(1e7) / log(1e6));
         printf("| Figure | 10M / 1M |\n|---|---|\n");
-        printf("| insert, default capacity | %s |\n", Growth(ten.insStore, one.insStore).c_str());
-        printf("| insert, pre-sized | %s |\n", Growth(ten.insSized, one.insSized).c_str());
-        printf("| insert, bare structures | %s |\n", Growth(ten.insBare, one.insBare).c_str());
-        printf("| key index insert alone | %s |\n", Growth(ten.partMap, one.partMap).c_str());
-        printf("| bare std::map insert alone | %s |\n", Growth(ten.partBareMap, one.partBareMap).c_str());
-        printf("| find by key | %s |\n", Growth(ten.findStore, one.findStore).c_str());
-        printf("| find, bare | %s |\n", Growth(ten.findBare, one.findBare).c_str());
-        printf("| delete by key, store share | %s |\n", Growth(ten.dkStore, one.dkStore).c_str());
-        printf("| delete by key, bare | %s |\n", Growth(ten.dkBare, one.dkBare).c_str());
-        printf("| delete by row, store share | %s |\n", Growth(ten.drStore, one.drStore).c_str());
-        printf("| delete by row, bare | %s |\n", Growth(ten.drBare, one.drBare).c_str());
-        printf("| sort, myqsort | %s |\n", Growth(ten.sortMy, one.sortMy).c_str());
-        printf("| sort, std::sort | %s |\n", Growth(ten.sortStd, one.sortStd).c_str());
+        typedef std::vector<double> SizeFigures::*Figure;
+        static const struct
+        {
+            const char* what;
+            Figure figure;
+        } rows[] = {
+            { "insert, default capacity", &SizeFigures::insStore },
+            { "insert, pre-sized", &SizeFigures::insSized },
+            { "insert, bare structures", &SizeFigures::insBare },
+            { "key index insert alone", &SizeFigures::partMap },
+            { "bare std::map insert alone", &SizeFigures::partBareMap },
+            { "find by key", &SizeFigures::findStore },
+            { "find, bare", &SizeFigures::findBare },
+            { "delete by key, store share", &SizeFigures::dkStore },
+            { "delete by key, bare", &SizeFigures::dkBare },
+            { "delete by row, store share", &SizeFigures::drStore },
+            { "delete by row, bare", &SizeFigures::drBare },
+            { "sort, myqsort", &SizeFigures::sortMy },
+            { "sort, std::sort", &SizeFigures::sortStd },
+        };
+        for (size_t i = 0; i < sizeof(rows) / sizeof(rows[0]); ++i)
+            printf("| %s | %s |\n", rows[i].what, Growth(ten.*rows[i].figure, one.*rows[i].figure).c_str());
         printf("| bytes per item | %.3f |\n", ten.bytesStore / one.bytesStore);
         printf("| key index bytes per entry | %.3f |\n", ten.indexBytes / one.indexBytes);
     }
