@@ -18,6 +18,7 @@
 #include <stdio.h>
 #include <string.h>
 #include <sys/mman.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -25,6 +26,10 @@
 
 static void child(void)
 {
+    /* A refusing kernel kills the child: leave no core file behind. */
+    struct rlimit none = { 0, 0 };
+    setrlimit(RLIMIT_CORE, &none);
+
     /* Code and stack must lie below 4 GiB: the 32-bit segment sees only
      * the low 32 bits of EIP and ESP. */
     uint8_t* page = mmap(NULL, 4096, PROT_READ | PROT_WRITE | PROT_EXEC,
