@@ -132,8 +132,7 @@ TEST_F(TipTest, RequestsForToolsWithoutAWindowIdAreNotAnswered)
 TEST_F(TipTest, WideTextIsTheProcessCodePagesReading)
 {
     const char szItem[] = "A selected item with a rather long text, \x80 42";
-    const char* texts[] = { szItem };
-    AddItems(m_pCombo, texts, 1);
+    ASSERT_EQ(1, m_pCombo->AddString(szItem));
     m_pCombo->SetCurSel(1);
     SizeFor(false, -50);
     wchar_t szExpected[64] = {};
@@ -147,7 +146,9 @@ TEST_F(TipTest, WideTextIsTheProcessCodePagesReading)
     ASSERT_NE(nullptr, info.lpszText);
     EXPECT_EQ(std::wstring(szExpected), std::wstring(info.lpszText));
     if (::GetACP() == 1252)
+    {
         EXPECT_EQ(L'\x20AC', info.lpszText[lstrlenA(szItem) - 4]);
+    }
 }
 
 TEST_F(TipTest, HitTestAsksForTheTextAndAlwaysShowsTheTip)

@@ -223,7 +223,7 @@ struct EditCase
 	const char* pszOut;
 	int nBeeps;
 	int nCaret;
-	int nMbcp;                  // the run-time library's multibyte code page, 0: as set
+	int nMbcp = 0;              // the run-time library's multibyte code page, 0: as set
 };
 
 const EditCase kEditCases[] = {
@@ -277,7 +277,9 @@ TEST_P(NumericEditCases, LeavesTheNumberBeepsAndPlacesTheCaret)
 	const EditCase& c = std::get<0>(GetParam());
 	const int nOldMbcp = _getmbcp();
 	if (c.nMbcp != 0)
+	{
 		ASSERT_EQ(0, _setmbcp(c.nMbcp));
+	}
 	DecimalSeparator separator(c.pszSeparator);
 	ASSERT_FALSE(separator.Failed(c.pszSeparator)) << "cannot set the separator " << c.pszSeparator;
 	MakeDialog(std::get<1>(GetParam()).bByDdx, c.nType, c.nWhen);
