@@ -182,6 +182,16 @@ void BuildScene(const BenchHistogram& hist, const CArray<HistoBin, HistoBin&>& b
     ::ReleaseDC(NULL, hdc);
 }
 
+// Ends a run whose drag could not be set up: no figures and no ratio, the
+// button let go, exit code 1.
+int SetupFailed(HWND hHost, int nBins, const char* pszWhat)
+{
+    std::fprintf(stderr, "%d bins: %s; nothing measured\n", nBins, pszWhat);
+    testsupport::LeftButtonUp(hHost, 0, 0);
+    ::DestroyWindow(hHost);
+    return 1;
+}
+
 } // namespace
 
 int main()
@@ -291,12 +301,7 @@ int main()
     for (int s = 0; s < 3; s++)
     {
         if (!drag[s].Dragging())
-        {
-            std::fprintf(stderr, "%d bins: the press did not start a drag; nothing measured\n", sizes[s]);
-            testsupport::LeftButtonUp(hHost, 0, 0);
-            ::DestroyWindow(hHost);
-            return 1;
-        }
+            return SetupFailed(hHost, sizes[s], "the press did not start a drag");
     }
     std::vector<double> step[3], full[3], stepRatio;
     Pump();
@@ -311,6 +316,16 @@ int main()
             step[s].push_back(t[s]);
         }
         stepRatio.push_back(t[2] / t[0]);
+        if (i == 0)
+        {
+            // The first move must have moved every cutpoint, or the steps
+            // measure nothing.
+            for (int s = 0; s < 3; s++)
+            {
+                if (drag[s].CutpointValue(0) == 0.01 * sizes[s] / 2)
+                    return SetupFailed(hHost, sizes[s], "the first move left the cutpoint where it was");
+            }
+        }
         if (i % 10 == 0)
         {
             for (int s = 0; s < 3; s++)
