@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Histogram.h"
+#include "InputHelpers.h"
 
 namespace {
 
@@ -181,6 +182,16 @@ void BuildScene(const BenchHistogram& hist, const CArray<HistoBin, HistoBin&>& b
     ::ReleaseDC(NULL, hdc);
 }
 
+// Ends a run whose drag could not be set up: no figures and no ratio, the
+// button let go, exit code 1.
+int SetupFailed(HWND hHost, int nBins, const char* pszWhat)
+{
+    std::fprintf(stderr, "%d bins: %s; nothing measured\n", nBins, pszWhat);
+    testsupport::LeftButtonUp(hHost, 0, 0);
+    ::DestroyWindow(hHost);
+    return 1;
+}
+
 } // namespace
 
 int main()
@@ -253,12 +264,16 @@ int main()
 
     // A cutpoint drag at each size, the three side by side: one window per
     // size, and every round moves the cutpoint once in each of them, so that
-    // the load of the machine falls on all three alike. A press on the line,
-    // then mouse moves of ten pixels to and fro (at least 0.01 of the x
-    // scale at every size), each repainting its strip at once; a full paint
-    // of each picture every tenth round.
+    // the load of the machine falls on all three alike. A press on the line
+    // with the left button really down (SendInput: the control starts a drag
+    // only while the button is down), then mouse moves of ten pixels to and
+    // fro (at least 0.01 of the x scale at every size), each repainting its
+    // strip at once; a full paint of each picture every tenth round. After
+    // each press the capture is let go, so that the next press reaches the
+    // next window; the button stays down until every drag has ended.
     hist.DestroyWindow();
     ::DestroyWindow(hBare);
+    ::SetForegroundWindow(hHost);
     const int kDragHeight = 2 * kHeight / 3;
     BenchHistogram drag[3];
     int dragX[3];
@@ -279,10 +294,14 @@ int main()
         drag[s].UpdateWindow();
         dragX[s] = drag[s].ValueX(0.01 * sizes[s] / 2);
         dragY[s] = drag[s].PlotTop() + 5;
-        drag[s].SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(dragX[s], dragY[s]));
+        testsupport::LeftButtonDown(drag[s].m_hWnd, dragX[s], dragY[s]);
         ::ReleaseCapture();   // three drags at once: no window keeps the capture
+    }
+    // Without three drags there is nothing to measure: no figures, no ratio.
+    for (int s = 0; s < 3; s++)
+    {
         if (!drag[s].Dragging())
-            std::printf("(%d bins: the press missed the cutpoint)\n", sizes[s]);
+            return SetupFailed(hHost, sizes[s], "the press did not start a drag");
     }
     std::vector<double> step[3], full[3], stepRatio;
     Pump();
@@ -297,6 +316,16 @@ int main()
             step[s].push_back(t[s]);
         }
         stepRatio.push_back(t[2] / t[0]);
+        if (i == 0)
+        {
+            // The first move must have moved every cutpoint, or the steps
+            // measure nothing.
+            for (int s = 0; s < 3; s++)
+            {
+                if (drag[s].CutpointValue(0) == 0.01 * sizes[s] / 2)
+                    return SetupFailed(hHost, sizes[s], "the first move left the cutpoint where it was");
+            }
+        }
         if (i % 10 == 0)
         {
             for (int s = 0; s < 3; s++)
@@ -316,8 +345,10 @@ int main()
                     Median(full[s]) * 1e3, Min(full[s]) * 1e3, Max(full[s]) * 1e3,
                     Median(full[s]) / Median(step[s]));
         drag[s].SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(dragX[s], dragY[s]));
-        drag[s].DestroyWindow();
     }
+    testsupport::LeftButtonUp(drag[2].m_hWnd, dragX[2], dragY[2]);
+    for (int s = 0; s < 3; s++)
+        drag[s].DestroyWindow();
     std::printf("\ndrag step at 10,000 bins over the step at 100 bins (goal: at most 2): "
                 "%.3f from the medians; per round %.3f [%.3f, %.3f]\n",
                 Median(step[2]) / Median(step[0]), Median(stepRatio), Min(stepRatio), Max(stepRatio));

@@ -490,10 +490,12 @@ BOOL CFlatCombo::OnToolTipNeedTextW(UINT /*id*/, NMHDR* pNMHDR, LRESULT* pResult
 	if (IsTipNeeded(strText, iImage))
 	{
 		// The UTF-16 text lives in m_strTip's bytes, zero-filled first so
-		// that it always ends in a wide zero.
+		// that it always ends in a wide zero. The item text is in the
+		// process code page, whatever the C locale says.
 		wchar_t* pszWide = reinterpret_cast<wchar_t*>(m_strTip.GetBuffer(kWideTipBytes));
 		memset(pszWide, 0, kWideTipBytes);
-		mbstowcs(pszWide, strText, (size_t)strText.GetLength());
+		::MultiByteToWideChar(CP_ACP, 0, strText, strText.GetLength(), pszWide,
+		                      kWideTipBytes / (int)sizeof(wchar_t) - 1);
 		m_strTip.ReleaseBuffer((int)(2 * wcslen(pszWide)));
 		pInfo->hinst = NULL;
 		pInfo->lpszText = reinterpret_cast<LPWSTR>(const_cast<LPSTR>(static_cast<LPCTSTR>(m_strTip)));

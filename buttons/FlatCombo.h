@@ -108,7 +108,9 @@ protected:
 	static HWND s_hwndFocusBefore;
 
 	friend class CFlatComboFrameHook;
-	friend struct FlatComboTestAccess;
+#ifdef TEST_SEAMS
+	friend struct FlatComboTestAccess;  // the test build's entry points
+#endif
 };
 
 #endif // TESSARINE_FLATCOMBO_H

@@ -40,7 +40,9 @@ protected:
 	CFlatCombo* m_pCombo;   // the control to notify; not owned
 	HWND m_hHooked;         // the hooked window (the inner combo box)
 
-	friend struct FlatComboTestAccess;
+#ifdef TEST_SEAMS
+	friend struct FlatComboTestAccess;  // the test build's entry points
+#endif
 };
 
 #endif // TESSARINE_FLATCOMBOFRAMEHOOK_H

@@ -5,9 +5,6 @@
 #include <mmsystem.h>
 
 #include "DialogUtilities.h"
-#include "DrawUtilInternal.h"
-
-PFNDRAWUTILPLAYSOUND g_pfnDrawUtilPlaySound = &::sndPlaySoundA;
 
 namespace {
 
@@ -79,5 +76,5 @@ extern "C" void __cdecl PlayWave(UINT nWaveID)
         return;
     // The resource stays mapped while its module is loaded, so the sound may
     // go on playing after this returns; nothing is freed.
-    g_pfnDrawUtilPlaySound(pSound, SND_ASYNC | SND_MEMORY);
+    ::sndPlaySoundA(pSound, SND_ASYNC | SND_MEMORY);
 }

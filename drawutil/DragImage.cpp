@@ -102,6 +102,19 @@ void DrawItemLabel(CListCtrl* pList, int nItem, CDC& dc, const CRect& rcUnion,
                     pList->GetItemText(nItem, 0));
 }
 
+// A memory device context and a bitmap of size, both compatible with the
+// list's client device context. FALSE when any of the three fails.
+BOOL CreateCanvas(CListCtrl* pList, CSize size, CDC& dcMem, CBitmap& bitmap)
+{
+    CDC dcList;
+    if (!dcList.Attach(::GetDC(pList->m_hWnd)))
+        return FALSE;
+    const BOOL bCreated = dcMem.CreateCompatibleDC(&dcList) &&
+                          bitmap.CreateCompatibleBitmap(&dcList, size.cx, size.cy);
+    ::ReleaseDC(pList->m_hWnd, dcList.Detach());
+    return bCreated;
+}
+
 } // namespace
 
 CString LoadOverflowText(UINT nStringID)
@@ -129,12 +142,11 @@ extern "C" CImageList* __cdecl CreateDragImageEx(CListCtrl* pList, LPPOINT lpHot
     const CRect rcVisible = VisibleArea(pList);
     const BOOL bTextMode = nCount >= nMaxItems || !CornersInside(rcUnion, rcVisible);
 
-    // 3. The canvas, all key colour.
-    CClientDC dcList(pList);
+    // 3. The canvas, all key colour. A list without a device context gives
+    // no image (the framework's CClientDC would throw instead).
     CDC dcMem;
     CBitmap bitmap;
-    if (!dcMem.CreateCompatibleDC(&dcList) ||
-        !bitmap.CreateCompatibleBitmap(&dcList, rcUnion.Width(), rcUnion.Height()))
+    if (!CreateCanvas(pList, rcUnion.Size(), dcMem, bitmap))
         return NULL;
     CBitmap* pOldBitmap = dcMem.SelectObject(&bitmap);
     dcMem.FillSolidRect(0, 0, rcUnion.Width(), rcUnion.Height(), kKeyColour);

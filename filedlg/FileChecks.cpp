@@ -28,19 +28,33 @@ extern "C" void __cdecl AddQuotes(CString& strText)
 
 extern "C" BOOL __cdecl CheckFileExistence(CString strPath)
 {
-	FileOpenDAC* pDAC = DataAccessManager::Instance().GetFileOpenDAC();
-	if (pDAC == NULL)
-		return FALSE;
+	// The data-access library may throw; nothing leaves this C function but
+	// its result, and a check that threw found no source.
+	try
+	{
+		FileOpenDAC* pDAC = DataAccessManager::Instance().GetFileOpenDAC();
+		if (pDAC == NULL)
+			return FALSE;
 
-	// The descriptor is ours; the holder deletes it on every way out,
-	// also when the access object throws.
-	std::unique_ptr<FileOpenSourceDescriptor> pSource(pDAC->CreateSourceDescriptor());
-	if (!pSource)
+		// The descriptor is ours; the holder deletes it on every way out,
+		// also when the access object throws.
+		std::unique_ptr<FileOpenSourceDescriptor> pSource(pDAC->CreateSourceDescriptor());
+		if (!pSource)
+			return FALSE;
+		pSource->SetPathName(std::string(static_cast<LPCTSTR>(strPath),
+		                                 static_cast<size_t>(strPath.GetLength())));
+		int nStatus = pDAC->CheckSource(pSource.get());
+		return IsAvailableStatus(nStatus) ? TRUE : FALSE;
+	}
+	catch (CException* e)
+	{
+		e->Delete();
 		return FALSE;
-	pSource->SetPathName(std::string(static_cast<LPCTSTR>(strPath),
-	                                 static_cast<size_t>(strPath.GetLength())));
-	int nStatus = pDAC->CheckSource(pSource.get());
-	return IsAvailableStatus(nStatus) ? TRUE : FALSE;
+	}
+	catch (...)
+	{
+		return FALSE;
+	}
 }
 
 extern "C" BOOL __cdecl CheckLocalFileExistence(CString strPath)

@@ -14,7 +14,8 @@
 extern "C" AFX_EXT_API void __cdecl AddQuotes(CString& strText);
 
 // TRUE when the data-access library reports strPath as a source that can be
-// opened; FALSE when it has no file-open access object or reports otherwise.
+// opened; FALSE when it has no file-open access object, reports otherwise or
+// throws (nothing is thrown to the caller).
 extern "C" AFX_EXT_API BOOL __cdecl CheckFileExistence(CString strPath);
 
 // TRUE when strPath names an existing file or folder.

@@ -7,11 +7,11 @@
 //                   help at the topic of the dialog's template when the
 //                   user clicks Help.
 //
-// Only the constructor and DoModal are exported; the rest is reached through
-// the virtual table or defined here. The destructor too is reached through
-// the virtual table only: a host creates the dialog with new and deletes it
-// through a pointer to a base class (CFileDialog*, CWnd*), so the call goes
-// through the virtual table into this library.
+// Exported: the constructor, the destructor, DoModal and OnNotify, the
+// run-time class and the message map, so that a host may make the dialog on
+// the stack and derive its own dialog class from it (DECLARE_DYNAMIC,
+// BEGIN_MESSAGE_MAP with CFileDialogEx as the base). The rest is defined
+// here or internal.
 
 #pragma once
 

@@ -31,7 +31,7 @@
 // Posted to the host window when a click changed the expand state.
 #define LAM_EXPANDSTATECHANGED 0x96D7
 
-class LiveArrow
+class AFX_EXT_CLASS LiveArrow
 {
 public:
     enum ExpandState

@@ -2,9 +2,9 @@
 //
 // Classes in this header:
 //   CNumericEdit - an edit control that inspects its whole text after every
-//                  change (or when it loses the focus) and removes the first
-//                  character that does not belong in a number of its kind,
-//                  with a beep.
+//                  change and removes every character that does not belong
+//                  in a number of its kind (or, validating when it loses
+//                  the focus, the first such character), with a beep.
 //
 // Keystrokes are not filtered: the text is checked as a whole, so pasted and
 // programmatically set text is treated like typed text. The decimal
@@ -63,17 +63,21 @@ protected:
 	int m_nNumberType;      // one of the type... values
 	int m_nValidateWhen;    // one of the validate... values, or never
 
-	// Removes the first character of the text that does not belong in a
-	// number of m_nNumberType, beeps and puts the caret where it was. At
-	// most one character per call.
+	// Removes the characters of the text that do not belong in a number of
+	// m_nNumberType (after a change all of them, at a focus loss the first),
+	// beeps and puts the caret where the first of them was. Does nothing
+	// while the same control's text is being set by an outer run.
 	void ValidateText();
 
 	// The user's decimal separator, '.' when the locale gives none.
 	static TCHAR GetDecimalSeparator();
 
-	// Index of the first character of lpszText that does not belong in a
-	// number of type nType with separator chSeparator, or -1.
-	static int FindOffendingChar(LPCTSTR lpszText, int nLength, int nType, TCHAR chSeparator);
+	// Removes from strText, front to back, up to nMaxRemovals characters
+	// that do not belong in a number of type nType with separator
+	// chSeparator: anything but the ASCII digits, a second separator, a
+	// minus sign that would not come first, every double-byte character.
+	// Returns where the first removed character was, or -1 when none was.
+	static int CleanNumberText(CString& strText, int nType, TCHAR chSeparator, int nMaxRemovals);
 
 	afx_msg BOOL OnChange();
 	afx_msg void OnKillFocus();

@@ -40,6 +40,12 @@ int RootLength(LPCSTR pszPath)
     return 0;
 }
 
+// pszPath after its "\\?\" prefix, or pszPath when it has none.
+LPCSTR SkipVerbatimPrefix(LPCSTR pszPath)
+{
+    return strncmp(pszPath, "\\\\?\\", 4) == 0 ? pszPath + 4 : pszPath;
+}
+
 } // namespace
 
 BOOL PASCAL CFile::GetStatus(LPCTSTR lpszFileName, CFileStatus& rStatus)
@@ -47,8 +53,10 @@ BOOL PASCAL CFile::GetStatus(LPCTSTR lpszFileName, CFileStatus& rStatus)
     rStatus.m_szFullName[0] = '\0';
     if (lpszFileName == NULL || *lpszFileName == '\0')
         return FALSE;
-    // A pattern is not a name: FindFirstFile would report a match.
-    if (strpbrk(lpszFileName, "*?") != NULL)
+    // A pattern is not a name: FindFirstFile would report a match. The
+    // "\\?\" prefix of a path that skips the name parsing has a '?' of
+    // its own, which is no wildcard.
+    if (strpbrk(SkipVerbatimPrefix(lpszFileName), "*?") != NULL)
         return FALSE;
 
     char szFull[_MAX_PATH];

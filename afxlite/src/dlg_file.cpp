@@ -158,11 +158,23 @@ CString QueryDialogText(HWND hWndChild, UINT nMsg)
     return strResult;
 }
 
-// The part of a path after its last separator.
-CString NameOfPath(LPCTSTR lpszPath)
+// The text of a buffer of nMax characters that the system filled: up to
+// its terminating NUL, or empty when there is none inside the buffer (a
+// name that did not fit may be left without one).
+CString TerminatedText(LPCTSTR lpszBuffer, DWORD nMax)
 {
-    if (lpszPath == NULL)
+    if (lpszBuffer == NULL)
         return CString();
+    const void* pNul = memchr(lpszBuffer, '\0', nMax * sizeof(TCHAR));
+    if (pNul == NULL)
+        return CString();
+    return CString(lpszBuffer, (int)(static_cast<LPCTSTR>(pNul) - lpszBuffer));
+}
+
+// The part of a path after its last separator.
+CString NameOfPath(const CString& strPath)
+{
+    LPCTSTR lpszPath = strPath;
     LPCTSTR lpszName = lpszPath;
     for (LPCTSTR p = lpszPath; *p != '\0'; p = _tcsinc(p))
         if (*p == '\\' || *p == '/' || *p == ':')
@@ -180,7 +192,7 @@ CString CFileDialog::GetPathName() const
         if (!strResult.IsEmpty())
             return strResult;
     }
-    return m_ofn.lpstrFile;
+    return TerminatedText(m_ofn.lpstrFile, m_ofn.nMaxFile);
 }
 
 CString CFileDialog::GetFileName() const
@@ -191,9 +203,13 @@ CString CFileDialog::GetFileName() const
         if (!strResult.IsEmpty())
             return strResult;
     }
-    if (m_ofn.lpstrFileTitle != NULL && m_ofn.lpstrFileTitle[0] != '\0')
-        return m_ofn.lpstrFileTitle;
-    return NameOfPath(m_ofn.lpstrFile);
+    // The title buffer holds the name only when it fitted with room to
+    // spare: a name of its whole length or longer may have been cut, and
+    // then lacks its NUL too. The path holds the whole name.
+    CString strTitle = TerminatedText(m_ofn.lpstrFileTitle, m_ofn.nMaxFileTitle);
+    if (!strTitle.IsEmpty() && (DWORD)strTitle.GetLength() + 1 < m_ofn.nMaxFileTitle)
+        return strTitle;
+    return NameOfPath(TerminatedText(m_ofn.lpstrFile, m_ofn.nMaxFile));
 }
 
 CString CFileDialog::GetFileExt() const

@@ -176,11 +176,11 @@ void CDataExchange::Fail()
 {
     if (!m_bSaveAndValidate)
     {
+        // Loading the dialog fails too: DDX code goes on as though Fail
+        // never returns, so it must not, whichever way the data goes.
         TRACE0("Warning: CDataExchange::Fail called when not validating\n");
-        // the data is put back as it is; nothing to stop
-        return;
     }
-    if (m_hWndLastControl != NULL)
+    else if (m_hWndLastControl != NULL)
     {
         // the user corrects the field that failed
         ::SetFocus(m_hWndLastControl);

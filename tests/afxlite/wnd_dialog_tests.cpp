@@ -46,7 +46,8 @@ public:
     BOOL m_bPostEnd = FALSE;            // post WM_END_WITH m_nEndResult
     BOOL m_bEndInInit = FALSE;          // EndDialog from OnInitDialog
     int m_nEndResult = 0;
-    int m_nFailValidation = 0;          // DoDataExchange fails this many times
+    int m_nFailValidation = 0;          // DoDataExchange fails this many saves
+    int m_nFailLoad = 0;                // and this many loads
     UINT m_nFirstMessage = 0;
     BOOL m_bAttachedAtFirstMessage = FALSE;
     int m_nPostNcDestroy = 0;
@@ -81,11 +82,13 @@ protected:
     virtual void DoDataExchange(CDataExchange* pDX)
     {
         Calls().AddFormat("DoDataExchange save %d", pDX->m_bSaveAndValidate);
-        if (pDX->m_bSaveAndValidate && m_nFailValidation > 0)
+        int& nFail = pDX->m_bSaveAndValidate ? m_nFailValidation : m_nFailLoad;
+        if (nFail > 0)
         {
-            m_nFailValidation--;
+            nFail--;
             pDX->PrepareEditCtrl(IDC_EDIT);
             pDX->Fail();
+            Calls().Add("Fail returned");
         }
     }
     virtual void OnOK()
@@ -307,8 +310,16 @@ TEST_F(Dialogs, UpdateDataReportsValidationAndLocksOutNotifications)
     EXPECT_FALSE(dialog.UpdateData(TRUE));
     EXPECT_EQ(dialog.GetDlgItem(IDC_EDIT)->m_hWnd, ::GetFocus()) << "the failed field has the focus";
     EXPECT_TRUE(dialog.UpdateData(TRUE));
+    // Fail never returns, also while loading, but moves the focus only
+    // while validating.
+    HWND hOk = dialog.GetDlgItem(IDOK)->m_hWnd;
+    ::SetFocus(hOk);
+    dialog.m_nFailLoad = 1;
+    EXPECT_FALSE(dialog.UpdateData(FALSE));
+    EXPECT_EQ(hOk, ::GetFocus());
     static const char* const expected[] = {
-        "DoDataExchange save 0", "DoDataExchange save 1", "DoDataExchange save 1", NULL };
+        "DoDataExchange save 0", "DoDataExchange save 1", "DoDataExchange save 1",
+        "DoDataExchange save 0", NULL };
     EXPECT_CALLS(expected, "UpdateData");
     dialog.DestroyWindow();
 }

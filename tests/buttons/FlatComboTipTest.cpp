@@ -127,6 +127,30 @@ TEST_F(TipTest, RequestsForToolsWithoutAWindowIdAreNotAnswered)
     EXPECT_EQ("", AskW(0));
 }
 
+// A wide request gets the item's text as the process code page reads it
+// (in code page 1252 byte 0x80 is the euro sign, not U+0080).
+TEST_F(TipTest, WideTextIsTheProcessCodePagesReading)
+{
+    const char szItem[] = "A selected item with a rather long text, \x80 42";
+    ASSERT_EQ(1, m_pCombo->AddString(szItem));
+    m_pCombo->SetCurSel(1);
+    SizeFor(false, -50);
+    wchar_t szExpected[64] = {};
+    ASSERT_LT(0, ::MultiByteToWideChar(CP_ACP, 0, szItem, -1, szExpected, 64));
+    NMTTDISPINFOW info = {};
+    info.hdr.hwndFrom = m_hTip;
+    info.hdr.idFrom = (UINT_PTR)Inner(m_pCombo);
+    info.hdr.code = TTN_NEEDTEXTW;
+    info.uFlags = TTF_IDISHWND;
+    m_pCombo->SendMessage(WM_NOTIFY, 0, (LPARAM)&info);
+    ASSERT_NE(nullptr, info.lpszText);
+    EXPECT_EQ(std::wstring(szExpected), std::wstring(info.lpszText));
+    if (::GetACP() == 1252)
+    {
+        EXPECT_EQ(L'\x20AC', info.lpszText[lstrlenA(szItem) - 4]);
+    }
+}
+
 TEST_F(TipTest, HitTestAsksForTheTextAndAlwaysShowsTheTip)
 {
     TOOLINFOA ti = {};

@@ -9,11 +9,12 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <memory>
 #include <vector>
 
 #include "DialogUtilities.h"
 #include "DrawUtilTestRes.h"
-#include "DrawUtilTestSeam.h"
+#include "ImportPatch.h"
 #include "MessageRecorder.h"
 #include "TestCanvas.h"
 #include "TestHostWindow.h"
@@ -212,19 +213,24 @@ struct WaveCase
     bool bPlays;
 };
 
+// The library's own import of sndPlaySoundA is redirected: the product
+// build has no seam for the sound.
 class PlayWaveTest : public ::testing::TestWithParam<WaveCase>
 {
 protected:
     void SetUp() override
     {
         g_soundCalls.clear();
-        TessarineTestSetSoundFunction(&NoteSound);
+        m_pSound.reset(new testsupport::ImportPatch(LibraryModule(), "winmm.dll", "sndPlaySoundA",
+                                                    reinterpret_cast<const void*>(&NoteSound)));
+        ASSERT_TRUE(m_pSound->Active()) << "Tessarine does not import sndPlaySoundA";
     }
     void TearDown() override
     {
-        TessarineTestSetSoundFunction(NULL);
+        m_pSound.reset();
         AfxSetResourceHandle(HostModule());
     }
+    std::unique_ptr<testsupport::ImportPatch> m_pSound;
 };
 
 // The host's resource, as its locked memory, asynchronously; else nothing.

@@ -17,6 +17,7 @@
 
 #include "DragImage.h"
 #include "DrawUtilTestSeam.h"
+#include "ImportPatch.h"
 #include "TestCanvas.h"
 #include "TestHostWindow.h"
 #include "Wow64Limits.h"
@@ -278,6 +279,37 @@ TEST_F(DragImageTest, NoSelectionGivesNoImage)
     POINT hot = { 7, 7 };
     EXPECT_EQ(nullptr, CreateDragImageEx(&m_list, &hot, 5));
     EXPECT_EQ(7, hot.x);
+}
+
+HDC WINAPI NoDc(HWND)
+{
+    return NULL;
+}
+
+// A list whose device context cannot be had: no image, and nothing thrown
+// (whichever module asks for the context).
+TEST_F(DragImageTest, NoDeviceContextGivesNoImage)
+{
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
+    Select({ 3, 4 });
+    testsupport::ImportPatch libraryDc(::GetModuleHandleA("Tessarine.dll"), "user32.dll", "GetDC",
+                                       reinterpret_cast<const void*>(&NoDc));
+    testsupport::ImportPatch layerDc(::GetModuleHandleA("afxlite.dll"), "user32.dll", "GetDC",
+                                     reinterpret_cast<const void*>(&NoDc));
+    ASSERT_TRUE(libraryDc.Active() || layerDc.Active());
+    bool bThrown = false;
+    CImageList* pImage = reinterpret_cast<CImageList*>(1);
+    try
+    {
+        pImage = CreateDragImageEx(&m_list, NULL, 5);
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        bThrown = true;
+    }
+    EXPECT_FALSE(bThrown);
+    EXPECT_EQ(nullptr, pImage);
 }
 
 // The library's string, whatever the host's resources hold under its

@@ -17,6 +17,7 @@
 
 #include <mirtosa.h>
 
+#include "ExportChecks.h"
 #include "ImportPatch.h"
 #include "MessageRecorder.h"
 #include "ScratchFolder.h"
@@ -53,8 +54,8 @@ const char kHelpFile[] = "C:\\Help\\product.hlp";
 const DWORD kDeadlineMs = 30000;
 const WORD kTemplateId = 2100;
 
-// The destructor of CFileDialogEx is not exported: the dialog is deleted
-// through its virtual table, as a host does.
+// A dialog made with new and deleted through a pointer to a base class, as
+// some hosts do.
 void DeleteDialog(CFileDialog* pDlg)
 {
 	delete pDlg;
@@ -258,6 +259,55 @@ protected:
 
 const char kFilter[] = "Data files (*.sav)|*.sav|All files (*.*)|*.*";
 
+// A host's own dialog class on CFileDialogEx, with its run-time class and
+// message map, as framework code derives one.
+class CHostFileDialog : public CFileDialogEx
+{
+	DECLARE_DYNAMIC(CHostFileDialog)
+public:
+	CHostFileDialog(BOOL bOpen, LPCSTR lpszDefExt, DWORD dwFlags, LPCSTR lpszFilter, CWnd* pParent)
+		: CFileDialogEx(bOpen, lpszDefExt, NULL, dwFlags, lpszFilter, pParent)
+	{
+	}
+	int m_nInitDone = 0;
+protected:
+	virtual void OnInitDone()
+	{
+		m_nInitDone++;
+		CFileDialogEx::OnInitDone();
+	}
+	DECLARE_MESSAGE_MAP()
+};
+
+IMPLEMENT_DYNAMIC(CHostFileDialog, CFileDialogEx)
+
+BEGIN_MESSAGE_MAP(CHostFileDialog, CFileDialogEx)
+END_MESSAGE_MAP()
+
+// What a host links against: the members a stack object and a derived class
+// need, and none of the internal ones.
+TEST(FileDialogExports, StackAndDerivedClassesLink)
+{
+	static const char* const kExported[] = {
+		"_ZN13CFileDialogExC1EiPKcS1_mS1_P4CWnd",
+		"_ZN13CFileDialogExD1Ev",
+		"_ZN13CFileDialogExD0Ev",
+		"_ZN13CFileDialogEx7DoModalEv",
+		sizeof(void*) == 8 ? "_ZN13CFileDialogEx8OnNotifyEyxPx" : "_ZN13CFileDialogEx8OnNotifyEjlPl",
+		"_ZNK13CFileDialogEx15GetRuntimeClassEv",
+		"_ZN13CFileDialogEx18classCFileDialogExE",
+		"_ZNK13CFileDialogEx13GetMessageMapEv",
+		"_ZN13CFileDialogEx10messageMapE",
+	};
+	static const char* const kInternal[] = {
+		"_ZN13CFileDialogEx16IsWin2000OrLaterEv",
+		"_ZN13CFileDialogEx13CopyBackToOfnEv",
+		"_ZN13CFileDialogEx13ShowHelpTopicEj",
+	};
+	ExpectExportsOnly(Tessarine(), kExported, kInternal);
+	EXPECT_TRUE(RUNTIME_CLASS(CHostFileDialog)->IsDerivedFrom(RUNTIME_CLASS(CFileDialog)));
+}
+
 /////////////////////////////////////////////////////////////////////////////
 // What the constructor hands on to CFileDialog
 
@@ -322,7 +372,13 @@ struct OkCase
 	const char* name;
 	BOOL bOpen;
 	DWORD dwFlags;
+	const char* pszFile;    // name of the chosen file
+	const char* pszTitle;   // the same without its extension
 };
+
+// 94 characters, longer than the title buffer of 64
+#define LONG_NAME "a name of ninety-four characters, longer than the sixty-four of the file title buffer 2024"
+static_assert(sizeof(LONG_NAME ".sav") - 1 == 94, "94 characters");
 
 class FileDialogOk : public FileDialogTest, public ::testing::WithParamInterface<OkCase>
 {
@@ -334,14 +390,13 @@ TEST_P(FileDialogOk, ReturnsTheChosenPath)
 	const OkCase& c = GetParam();
 	ScratchFolder folder("filedialog_");
 	ASSERT_TRUE(folder.Valid());
-	const std::string path = folder.File("survey.2024.sav");
+	const std::string path = folder.File(c.pszFile);
 	HANDLE hFile = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_NEW, 0, NULL);
 	ASSERT_NE(INVALID_HANDLE_VALUE, hFile);
 	::CloseHandle(hFile);
 
 	// the filter lacks its closing '|': the list must still end where it does
-	DialogPtr pDlg = NewDialog(c.bOpen, "sav", c.dwFlags, kFilter, Host());
-	CFileDialogEx& dlg = *pDlg;
+	CHostFileDialog dlg(c.bOpen, "sav", c.dwFlags, kFilter, CWnd::FromHandle(Host()));
 	int nResult = Run(dlg, [&](HWND hDialog, HWND) {
 		::SendMessageA(hDialog, CDM_SETCONTROLTEXT, cmb13, (LPARAM)path.c_str());
 		Press(hDialog, IDOK);
@@ -350,10 +405,11 @@ TEST_P(FileDialogOk, ReturnsTheChosenPath)
 	EXPECT_EQ(IDOK, nResult);
 	EXPECT_TRUE(Seen().bBound) << "the object is not bound to the explorer child dialog";
 	EXPECT_EQ((std::vector<std::string>{ "Data files (*.sav)", "All files (*.*)" }), Seen().filters);
+	EXPECT_EQ(1, dlg.m_nInitDone) << "the derived class's override was not reached";
 	EXPECT_STREQ(path.c_str(), dlg.GetPathName());
-	EXPECT_STREQ("survey.2024.sav", dlg.GetFileName());
+	EXPECT_STREQ(c.pszFile, dlg.GetFileName());
 	EXPECT_STREQ("sav", dlg.GetFileExt());
-	EXPECT_STREQ("survey.2024", dlg.GetFileTitle());
+	EXPECT_STREQ(c.pszTitle, dlg.GetFileTitle());
 	EXPECT_EQ(sizeof(OPENFILENAME_NT4A), dlg.m_ofn.lStructSize);
 	EXPECT_EQ(NULL, dlg.m_hWnd);
 	ASSERT_EQ(1u, g_calls.openCalls.size());
@@ -362,8 +418,12 @@ TEST_P(FileDialogOk, ReturnsTheChosenPath)
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, FileDialogOk,
-                         ::testing::Values(OkCase{ "Open", TRUE, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST },
-                                           OkCase{ "Save", FALSE, OFN_HIDEREADONLY }),
+                         ::testing::Values(OkCase{ "Open", TRUE, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST,
+                                                   "survey.2024.sav", "survey.2024" },
+                                           OkCase{ "Save", FALSE, OFN_HIDEREADONLY,
+                                                   "survey.2024.sav", "survey.2024" },
+                                           OkCase{ "OpenLongName", TRUE, OFN_HIDEREADONLY,
+                                                   LONG_NAME ".sav", LONG_NAME }),
                          [](const ::testing::TestParamInfo<OkCase>& info) { return info.param.name; });
 
 /////////////////////////////////////////////////////////////////////////////

@@ -46,6 +46,9 @@ foreach(h IN LISTS headers)
   if(text MATCHES "TEST_SEAMS|[Tt]est[Ss]eam")
     fail("include/${h} mentions the test build")
   endif()
+  if(text MATCHES "friend[ \t]+(struct|class)[ \t]+[A-Za-z_0-9]*Test")
+    fail("include/${h} gives a test class access")
+  endif()
   foreach(name IN LISTS SEAM_EXPORTS)
     if(text MATCHES "${name}")
       fail("include/${h} declares the test entry point ${name}")
@@ -64,7 +67,7 @@ foreach(dll IN LISTS dlls)
     endif()
   endforeach()
 endforeach()
-message("installed tree: no stand-ins, no test entry points (${SEAM_EXPORTS}), headers in package folders")
+message("installed tree: no stand-ins, no test entry points (${SEAM_EXPORTS}), no test access in headers, headers in package folders")
 
 # Headers of another package installed into the same prefix, with names of
 # ours: the host must not see them, and must build with ours.

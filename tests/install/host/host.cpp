@@ -6,7 +6,9 @@
 #include <cstdio>
 
 #include "BitField.h"
+#include "FileDialogEx.h"
 #include "Histogram.h"
+#include "LiveArrow.h"
 #include "BigListCtrl.h"
 #include "myqsort.h"
 
@@ -65,6 +67,18 @@ int main()
     Check(histogram.SetHistogram(0.0, bins) && histogram.AddCutpoint(5.0) &&
               histogram.HasCutpoint(5.0),
           "Tessarine: CHistogram data and cutpoints");
+
+    // Framework code makes a file dialog on the stack.
+    {
+        CFileDialogEx dialog(TRUE, "sav", NULL, OFN_HIDEREADONLY, "Data (*.sav)|*.sav||", &parent);
+        Check(dialog.IsKindOf(RUNTIME_CLASS(CFileDialogEx)) && dialog.IsKindOf(RUNTIME_CLASS(CFileDialog)),
+              "Tessarine: CFileDialogEx on the stack");
+    }
+
+    LiveArrow arrow;
+    CRect rcArrow(10, 20, 18, 28);
+    arrow.Initialize(&parent, TRUE, &rcArrow);
+    Check(!arrow.Collapsed() && arrow.GetExpandState() == LiveArrow::ES_Expanded, "Tessarine: LiveArrow");
 
     int numbers[] = { 5, 3, 9, 1, 7, 2, 8, 6, 4, 0 };
     int swaps = 0;
