@@ -31,8 +31,10 @@ typedef CArray<CListData*, CListData*> CListDataArray;
 #define BLM_GETITEMDATA     (WM_USER + 7)  ///< 0x407, carries GetItemData. wParam row
 #define BLM_DELETEALLITEMS  (WM_USER + 8)  ///< 0x408, carries DeleteAllItems. wParam and lParam 0
 
+/// @cond IMPLEMENTATION
 #undef AFX_DATA
 #define AFX_DATA AFX_EXT_DATA
+/// @endcond
 
 /// An owner-data list view (LVS_OWNERDATA) that keeps a very large number of
 /// items in its own store and accepts calls from any thread.
@@ -81,6 +83,7 @@ typedef CArray<CListData*, CListData*> CListDataArray;
 /// does not change it (call SetItemCountEx), a delete does.
 ///
 /// @par Example
+/// @snippet host.cpp biglist-derived
 /// @snippet host.cpp biglist
 class AFX_EXT_CLASS CBigListCtrl : public CListCtrl
 {
@@ -280,7 +283,9 @@ private:
     /// @endcond
 };
 
+/// @cond IMPLEMENTATION
 #undef AFX_DATA
 #define AFX_DATA
+/// @endcond
 
 #endif // BIGLIST_BIGLISTCTRL_H

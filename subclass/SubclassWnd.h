@@ -28,6 +28,7 @@ class CSubclassWndMap;
 ///
 /// @par Example
 /// @snippet host.cpp subclass
+/// @snippet host.cpp subclass-use
 class AFX_EXT_CLASS CSubclassWnd : public CObject
 {
 	DECLARE_DYNAMIC(CSubclassWnd)
