@@ -2,12 +2,11 @@
 /// CBigListCtrl, a virtual list view that keeps its own items.
 ///
 /// Classes in this file:
-///   CBigListCtrl  owner-data list view (LVS_OWNERDATA) whose items live in a
-///                 slot array (by row) and a key index (by key, a
-///                 CListDataKeyMap) inside the object; a derived class
-///                 supplies the content through the OnCB... callbacks. The
-///                 members that touch the store may be called from any
-///                 thread.
+/// - CBigListCtrl: owner-data list view (LVS_OWNERDATA) whose items live in a
+///   slot array (by row) and a key index (by key, a CListDataKeyMap) inside
+///   the object; a derived class supplies the content through the OnCB...
+///   callbacks. The members that touch the store may be called from any
+///   thread.
 #ifndef BIGLIST_BIGLISTCTRL_H
 #define BIGLIST_BIGLISTCTRL_H
 
@@ -53,8 +52,8 @@ typedef CArray<CListData*, CListData*> CListDataArray;
 /// (GetCurrentThreadId()). Called from the window's own thread it works at
 /// once; called from another thread it is carried to the window with
 /// SendMessage (#BLM_INSERTITEM ... #BLM_DELETEALLITEMS, WM_USER + 1 to
-/// + 8) and the caller waits, so the window's thread must keep pumping
-/// messages. Before a window has ever been attached, every call works at
+/// WM_USER + 8) and the caller waits, so the window's thread must keep
+/// pumping messages. Before a window has ever been attached, every call works at
 /// once. GetItemCount, IsVisibleItem, SetItemCountEx, SetCapacity and
 /// OnSortItems are not carried: call them on the window's thread.
 ///

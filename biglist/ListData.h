@@ -2,8 +2,8 @@
 /// CListData, the record the big list keeps for each item.
 ///
 /// Classes in this file:
-///   CListData  one item of a CBigListCtrl: the caller's opaque data pointer,
-///              the item's current row and its key.
+/// - CListData: one item of a CBigListCtrl: the caller's opaque data pointer,
+///   the item's current row and its key.
 #ifndef BIGLIST_LISTDATA_H
 #define BIGLIST_LISTDATA_H
 

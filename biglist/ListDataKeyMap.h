@@ -2,12 +2,11 @@
 /// CListDataKeyMap, the big list's key index.
 ///
 /// Classes in this file:
-///   CListDataKeyMap  ordered map from long keys to CListData* records, one
-///                    entry per key in ascending signed order, kept as a B+
-///                    tree: the entries lie in sorted parallel arrays of keys
-///                    and records in linked leaves, so that an entry costs
-///                    its 12 (32-bit: 8) bytes plus the leaves' free room,
-///                    and a look-up touches a handful of nodes.
+/// - CListDataKeyMap: ordered map from long keys to CListData* records, one
+///   entry per key in ascending signed order, kept as a B+ tree: the entries
+///   lie in sorted parallel arrays of keys and records in linked leaves, so
+///   that an entry costs its 12 (32-bit: 8) bytes plus the leaves' free room,
+///   and a look-up touches a handful of nodes.
 #ifndef BIGLIST_LISTDATAKEYMAP_H
 #define BIGLIST_LISTDATAKEYMAP_H
 

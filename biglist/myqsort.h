@@ -2,8 +2,8 @@
 /// The big list's sort routine, exported by Lumivane.dll.
 ///
 /// Functions in this file:
-///   myqsort  in-place quicksort with a context pointer for the comparison and
-///            a callback that runs right before every exchange of two elements.
+/// - myqsort: in-place quicksort with a context pointer for the comparison and
+///   a callback that runs right before every exchange of two elements.
 ///
 /// Threads: any thread; the routine keeps no state of its own.
 ///

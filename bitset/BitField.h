@@ -2,8 +2,8 @@
 /// A fixed-size set of bits sized in whole bytes.
 ///
 /// Classes in this header:
-///   BitField - value class; bit n is bit (n % 8) of byte n / 8, so the field
-///              reads as an unsigned little-endian integer of 8 * size bits.
+/// - BitField: value class; bit n is bit (n % 8) of byte n / 8, so the field
+///   reads as an unsigned little-endian integer of 8 * size bits.
 
 #pragma once
 

@@ -1,14 +1,13 @@
 /// @file FlatCombo.h
 /// An extended combo box drawn flat.
 ///
-///   CFlatCombo   a CComboBoxEx that paints a thin flat frame and a flat
-///                drop-down button over its inner combo box (raised while the
-///                mouse is over it, sunken while it is clicked), shows the
-///                selected item's text as a tooltip when it does not fit,
-///                selects items by first letter as the user types, offers
-///                text-based item operations, can replace a plain combo box of
-///                a dialog, and hands the keyboard focus back after its list
-///                closes when it sits on a toolbar.
+/// - CFlatCombo: a CComboBoxEx that paints a thin flat frame and a flat
+///   drop-down button over its inner combo box (raised while the mouse is over
+///   it, sunken while it is clicked), shows the selected item's text as a
+///   tooltip when it does not fit, selects items by first letter as the user
+///   types, offers text-based item operations, can replace a plain combo box
+///   of a dialog, and hands the keyboard focus back after its list closes when
+///   it sits on a toolbar.
 ///
 /// Only the constructor and the destructor are exported: a host calls the
 /// rest through the virtual table (Recreate, FindStringExact, FindString,

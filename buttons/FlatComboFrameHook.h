@@ -1,10 +1,10 @@
 /// @file FlatComboFrameHook.h
 /// The hook a flat combo box puts on its inner box.
 ///
-///   CFlatComboFrameHook   a CSubclassWnd on the inner "COMBOBOX" child of a
-///                         CFlatCombo: it paints the flat frame after the inner
-///                         box has painted itself, and hands the inner box's
-///                         mouse and keyboard input on to the control.
+/// - CFlatComboFrameHook: a CSubclassWnd on the inner "COMBOBOX" child of a
+///   CFlatCombo: it paints the flat frame after the inner box has painted
+///   itself, and hands the inner box's mouse and keyboard input on to the
+///   control.
 #ifndef TESSARINE_FLATCOMBOFRAMEHOOK_H
 #define TESSARINE_FLATCOMBOFRAMEHOOK_H
 

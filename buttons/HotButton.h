@@ -1,11 +1,11 @@
 /// @file HotButton.h
 /// The flat, hot-tracking push button.
 ///
-///   CHotButton   a BUTTON window that paints itself flat (or raised), lights
-///                up while the mouse is over it and can show an image from
-///                its own copy of an image list beside or instead of its
-///                caption. Bound by creating it through CButton::Create or by
-///                subclassing a dialog item (DDX_Control, SubclassDlgItem).
+/// - CHotButton: a BUTTON window that paints itself flat (or raised), lights
+///   up while the mouse is over it and can show an image from its own copy of
+///   an image list beside or instead of its caption. Bound by creating it
+///   through CButton::Create or by subclassing a dialog item (DDX_Control,
+///   SubclassDlgItem).
 ///
 /// The border is painted in WM_NCPAINT on the one-pixel static edge the
 /// button gives itself, the background in WM_ERASEBKGND and caption, image

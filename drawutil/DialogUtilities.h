@@ -2,9 +2,9 @@
 /// Small helpers for the host's dialogs.
 ///
 /// Functions in this header (exported undecorated, cdecl):
-///   Load3DColorImageList - an image list from a bitmap strip of the host
-///   SetDialogControlFont - one font for a dialog and its direct children
-///   PlayWave             - plays a "WAVE" resource of the host
+/// - Load3DColorImageList: an image list from a bitmap strip of the host
+/// - SetDialogControlFont: one font for a dialog and its direct children
+/// - PlayWave: plays a "WAVE" resource of the host
 ///
 /// The bitmaps and sounds are the host's: they are looked up in the current
 /// resource module (AfxGetResourceHandle), not in this library.

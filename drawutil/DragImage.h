@@ -2,7 +2,7 @@
 /// One drag image for all selected items of a list view.
 ///
 /// Functions in this header (exported undecorated, cdecl):
-///   CreateDragImageEx - the selected items' own drag images in one image list
+/// - CreateDragImageEx: the selected items' own drag images in one image list
 ///
 /// @image html drawutil_dragimage.png "Drag images in the gallery: a few items, and more than nMaxItems with \"More ...\""
 ///

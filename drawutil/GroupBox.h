@@ -2,8 +2,8 @@
 /// An etched group-box frame drawn into any device context.
 ///
 /// Functions in this header (exported undecorated, cdecl):
-///   cbGroupBox - the frame and an optional caption, for hosts that paint
-///                group boxes themselves
+/// - cbGroupBox: the frame and an optional caption, for hosts that paint group
+///   boxes themselves
 ///
 /// @image html drawutil_groupbox.png "Group boxes drawn by cbGroupBox in the gallery"
 ///

@@ -2,9 +2,9 @@
 /// File existence checks and quoting for the host's dialogs.
 ///
 /// Functions in this header (exported undecorated, cdecl):
-///   AddQuotes               - wraps a text in the quote it does not contain
-///   CheckFileExistence      - asks the host's data access whether a source opens
-///   CheckLocalFileExistence - asks the local file system only
+/// - AddQuotes: wraps a text in the quote it does not contain
+/// - CheckFileExistence: asks the host's data access whether a source opens
+/// - CheckLocalFileExistence: asks the local file system only
 ///
 /// CheckFileExistence calls the host product's data-access library
 /// (sorvane.dll). Threads: any thread; nothing is shared.

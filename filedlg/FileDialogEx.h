@@ -2,11 +2,10 @@
 /// The Open and Save As dialog of Tessarine.
 ///
 /// Classes in this header:
-///   CFileDialogEx - CFileDialog that hands the system the current
-///                   OPENFILENAME layout on Windows 2000 and later (the newer
-///                   dialog, with its places bar), and opens the product's
-///                   help at the topic of the dialog's template when the
-///                   user clicks Help.
+/// - CFileDialogEx: CFileDialog that hands the system the current OPENFILENAME
+///   layout on Windows 2000 and later (the newer dialog, with its places bar),
+///   and opens the product's help at the topic of the dialog's template when
+///   the user clicks Help.
 
 #pragma once
 

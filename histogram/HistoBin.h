@@ -1,10 +1,10 @@
 /// @file HistoBin.h
 /// The small records of the histogram control.
 ///
-///   HistoBin      one bin as the host hands it over (exported)
-///   HistoBinPos   one bin as the control keeps it, with its bar rectangle
-///   CutpointBag   one cutpoint line
-///   CutpointMove  lParam record of HM_CUTPOINTMOVED
+/// - HistoBin: one bin as the host hands it over (exported)
+/// - HistoBinPos: one bin as the control keeps it, with its bar rectangle
+/// - CutpointBag: one cutpoint line
+/// - CutpointMove: lParam record of HM_CUTPOINTMOVED
 #ifndef TESSARINE_HISTOBIN_H
 #define TESSARINE_HISTOBIN_H
 

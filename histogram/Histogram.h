@@ -1,9 +1,9 @@
 /// @file Histogram.h
 /// The histogram control.
 ///
-///   CHistogram   child window showing host-supplied bins as bars over a
-///                linear x scale, with cutpoint lines the user can click and
-///                drag; the owner is told by the HM_CUTPOINT... messages.
+/// - CHistogram: child window showing host-supplied bins as bars over a linear
+///   x scale, with cutpoint lines the user can click and drag; the owner is
+///   told by the HM_CUTPOINT... messages.
 #ifndef TESSARINE_HISTOGRAM_H
 #define TESSARINE_HISTOGRAM_H
 

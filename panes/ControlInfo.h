@@ -1,10 +1,10 @@
 /// @file ControlInfo.h
 /// One pane attached to a splitter bar.
 ///
-///   ControlInfo   which window the pane is (a dialog control identifier of
-///                 the bar's parent, or a window pointer), the gap it keeps
-///                 to the bar and whether it is stretched or moved.
-///   SPM_BARMOVED  sent to the parent after a drag that moved a bar.
+/// - ControlInfo: which window the pane is (a dialog control identifier of the
+///   bar's parent, or a window pointer), the gap it keeps to the bar and
+///   whether it is stretched or moved.
+/// - SPM_BARMOVED: sent to the parent after a drag that moved a bar.
 #ifndef TESSARINE_CONTROLINFO_H
 #define TESSARINE_CONTROLINFO_H
 

@@ -1,12 +1,11 @@
 /// @file DlgItemResizer.h
 /// Keeps dialog controls in place when the dialog is resized.
 ///
-///   CDlgItemResizer   registered controls with the edges each one anchors;
-///                     Resize moves, stretches or hides them for the
-///                     parent's current size. Edges anchored right or
-///                     bottom keep the distance they had to the parent's
-///                     right or bottom edge.
-///   ResizeItem        one registered control (owned by the resizer).
+/// - CDlgItemResizer: registered controls with the edges each one anchors;
+///   Resize moves, stretches or hides them for the parent's current size.
+///   Edges anchored right or bottom keep the distance they had to the parent's
+///   right or bottom edge.
+/// - ResizeItem: one registered control (owned by the resizer).
 #ifndef TESSARINE_DLGITEMRESIZER_H
 #define TESSARINE_DLGITEMRESIZER_H
 

@@ -2,8 +2,8 @@
 /// The collapse arrow drawn inside a host window.
 ///
 /// Classes in this header:
-///   LiveArrow   a small clickable pair of arrows (up/down or left/right)
-///               that is not a window of its own
+/// - LiveArrow: a small clickable pair of arrows (up/down or left/right) that
+///   is not a window of its own
 #ifndef TESSARINE_LIVEARROW_H
 #define TESSARINE_LIVEARROW_H
 

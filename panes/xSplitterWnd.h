@@ -1,10 +1,10 @@
 /// @file xSplitterWnd.h
 /// The horizontal splitter.
 ///
-///   CxSplitterWnd   a static control of a dialog (or any parent) made into
-///                   a vertical bar that the user drags left and right; the
-///                   panes attached left and right of it are moved or
-///                   stretched to follow, and the parent gets SPM_BARMOVED.
+/// - CxSplitterWnd: a static control of a dialog (or any parent) made into a
+///   vertical bar that the user drags left and right; the panes attached left
+///   and right of it are moved or stretched to follow, and the parent gets
+///   SPM_BARMOVED.
 #ifndef TESSARINE_XSPLITTERWND_H
 #define TESSARINE_XSPLITTERWND_H
 

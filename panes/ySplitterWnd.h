@@ -1,12 +1,11 @@
 /// @file ySplitterWnd.h
 /// The vertical splitter.
 ///
-///   CySplitterWnd   a static control of a dialog (or any parent) made into
-///                   a horizontal bar that the user drags up and down; the
-///                   panes attached above and below it are moved or
-///                   stretched to follow, hidden while they do not fit
-///                   between the area's margins and shown again when they
-///                   do; the parent gets SPM_BARMOVED.
+/// - CySplitterWnd: a static control of a dialog (or any parent) made into a
+///   horizontal bar that the user drags up and down; the panes attached above
+///   and below it are moved or stretched to follow, hidden while they do not
+///   fit between the area's margins and shown again when they do; the parent
+///   gets SPM_BARMOVED.
 #ifndef TESSARINE_YSPLITTERWND_H
 #define TESSARINE_YSPLITTERWND_H
 

@@ -2,10 +2,9 @@
 /// An edit control that keeps only the characters of a number.
 ///
 /// Classes in this header:
-///   CNumericEdit - an edit control that inspects its whole text after every
-///                  change (or when it loses the focus) and removes the first
-///                  character that does not belong in a number of its kind,
-///                  with a beep.
+/// - CNumericEdit: an edit control that inspects its whole text after every
+///   change (or when it loses the focus) and removes the first character that
+///   does not belong in a number of its kind, with a beep.
 
 #pragma once
 

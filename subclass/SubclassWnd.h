@@ -2,9 +2,9 @@
 /// A window-procedure hook that several users share on one window.
 ///
 /// Classes in this header:
-///   CSubclassWnd - replaces the procedure of any window (framework or not) and
-///                  sees its messages first; hooks on one window form a chain,
-///                  newest first, ending in the procedure the window had before.
+/// - CSubclassWnd: replaces the procedure of any window (framework or not) and
+///   sees its messages first; hooks on one window form a chain, newest first,
+///   ending in the procedure the window had before.
 
 #pragma once
 
