@@ -1,28 +1,12 @@
-// BigListCtrl.h - CBigListCtrl, a virtual list view that keeps its own items.
-//
-// Classes in this file:
-//   CBigListCtrl  owner-data list view (LVS_OWNERDATA) whose items live in a
-//                 slot array (by row) and a key index (by key, a
-//                 CListDataKeyMap) inside the object; a derived class
-//                 supplies the content through the OnCB... callbacks. The
-//                 members that touch the store may be called from any
-//                 thread.
-//
-// Threads: every store member takes the caller's thread identifier last.
-// Called from the window's own thread it works at once; called from another
-// thread it is carried to the window with SendMessage (WM_USER+1 .. +8) and
-// the caller waits, so the window's thread must keep pumping messages.
-// Before a window has ever been attached, every call works at once.
-//
-// Re-entry: delete-all (also on WM_CLOSE and WM_NCDESTROY) and the sort call
-// the derived class back while the store is half changed. A callback that
-// pumps messages (a message box in OnCBDeleteAllItems, say) lets carried
-// calls in; those, and any store member the callback calls itself, are
-// refused until the operation ends: they change nothing and answer as if
-// they found nothing (NULL, -1, FALSE, an empty text; the int setters still
-// answer TRUE), an insert frees its record, and the list view gets no text
-// for its rows meanwhile. A nested delete-all or sort of the same list is
-// refused the same way (DeleteAllItems answers FALSE).
+/// @file BigListCtrl.h
+/// CBigListCtrl, a virtual list view that keeps its own items.
+///
+/// Classes in this file:
+/// - CBigListCtrl: owner-data list view (LVS_OWNERDATA) whose items live in a
+///   slot array (by row) and a key index (by key, a CListDataKeyMap) inside
+///   the object; a derived class supplies the content through the OnCB...
+///   callbacks. The members that touch the store may be called from any
+///   thread.
 #ifndef BIGLIST_BIGLISTCTRL_H
 #define BIGLIST_BIGLISTCTRL_H
 
@@ -33,99 +17,226 @@
 #include "ListData.h"
 #include "ListDataKeyMap.h"
 
-// Slot array in display order.
+/// Slot array in display order.
 typedef CArray<CListData*, CListData*> CListDataArray;
 
 // Messages that carry store calls to the window's thread.
-#define BLM_INSERTITEM      (WM_USER + 1)  // wParam CListData* (ownership passes), lParam BOOL* taken or 0
-#define BLM_DELETEITEM      (WM_USER + 2)  // wParam LVITEMA* (iItem = row)
-#define BLM_DELETEITEMBYKEY (WM_USER + 3)  // wParam key, lParam long* row out or 0
-#define BLM_FINDITEM        (WM_USER + 4)  // wParam key, lParam void** data out or 0
-#define BLM_GETITEM         (WM_USER + 5)  // wParam LVITEMA*, lParam BOOL* row exists or 0
-#define BLM_SETITEM         (WM_USER + 6)  // wParam LVITEMA*, lParam expected data or 0
-#define BLM_GETITEMDATA     (WM_USER + 7)  // wParam row
-#define BLM_DELETEALLITEMS  (WM_USER + 8)
+#define BLM_INSERTITEM      (WM_USER + 1)  ///< 0x401, carries InsertItem. wParam CListData* (ownership passes), lParam BOOL* taken or 0
+#define BLM_DELETEITEM      (WM_USER + 2)  ///< 0x402, carries DeleteItem by row. wParam LVITEMA* (iItem = row)
+#define BLM_DELETEITEMBYKEY (WM_USER + 3)  ///< 0x403, carries DeleteItem by key. wParam key, lParam long* row out or 0
+#define BLM_FINDITEM        (WM_USER + 4)  ///< 0x404, carries FindItem. wParam key, lParam void** data out or 0
+#define BLM_GETITEM         (WM_USER + 5)  ///< 0x405, carries GetItem and GetItemText. wParam LVITEMA*, lParam BOOL* row exists or 0
+#define BLM_SETITEM         (WM_USER + 6)  ///< 0x406, carries SetItem and SetItemText. wParam LVITEMA*, lParam expected data or 0
+#define BLM_GETITEMDATA     (WM_USER + 7)  ///< 0x407, carries GetItemData. wParam row
+#define BLM_DELETEALLITEMS  (WM_USER + 8)  ///< 0x408, carries DeleteAllItems. wParam and lParam 0
 
+/// @cond IMPLEMENTATION
 #undef AFX_DATA
 #define AFX_DATA AFX_EXT_DATA
+/// @endcond
 
+/// An owner-data list view (LVS_OWNERDATA) that keeps a very large number of
+/// items in its own store and accepts calls from any thread.
+///
+/// @image html biglist.png "A big list in the gallery, sorted by a column"
+///
+/// Each item is a CListData record: the host's data pointer, its row and its
+/// key. The records live in a slot array (by row) and a key index (by key, a
+/// CListDataKeyMap) inside the object. The list view asks for text by row;
+/// a derived class supplies the content through the OnCB... callbacks, from
+/// the host's own data. The control owns the records, never the host's data.
+/// Rows are not stable: deleting an item moves the last item into its row,
+/// and inserting at an occupied row moves that row's item to the end.
+///
+/// Threads: every store member takes the caller's thread identifier last
+/// (GetCurrentThreadId()). Called from the window's own thread it works at
+/// once; called from another thread it is carried to the window with
+/// SendMessage (#BLM_INSERTITEM ... #BLM_DELETEALLITEMS, WM_USER + 1 to
+/// WM_USER + 8) and the caller waits, so the window's thread must keep
+/// pumping messages. Before a window has ever been attached, every call works at
+/// once. GetItemCount, IsVisibleItem, SetItemCountEx, SetCapacity and
+/// OnSortItems are not carried: call them on the window's thread.
+///
+/// Re-entry: delete-all (also on WM_CLOSE and WM_NCDESTROY) and the sort call
+/// the derived class back while the store is half changed. A callback that
+/// pumps messages (a message box in OnCBDeleteAllItems, say) lets carried
+/// calls in; those, and any store member the callback calls itself, are
+/// refused until the operation ends: they change nothing and answer as if
+/// they found nothing (NULL, -1, FALSE, an empty text; the int setters still
+/// answer TRUE), an insert frees its record, and the list view gets no text
+/// for its rows meanwhile. A nested delete-all or sort of the same list is
+/// refused the same way (DeleteAllItems answers FALSE).
+///
+/// | Message handled | Value | What the control does |
+/// |---|---|---|
+/// | LVN_GETDISPINFOA (reflected) | -150 | OnCBGetdispinfo for the row, when it exists |
+/// | LVN_ODCACHEHINT (reflected) | -113 | records the visible rows (IsVisibleItem) |
+/// | LVN_ODFINDITEMA, LVN_ODFINDITEMW (reflected) | -152, -179 | OnCBOdFindItem (the wide request's text converted) |
+/// | LVN_COLUMNCLICK (reflected) | -108 | OnSortItems for the column, then repaints |
+/// | WM_CLOSE, WM_NCDESTROY | 0x0010, 0x0082 | deletes every item as DeleteAllItems does |
+/// | #BLM_INSERTITEM ... #BLM_DELETEALLITEMS | 0x401 ... 0x408 | a store call carried from another thread |
+///
+/// The owner gets the list view's own notifications (LVN_ITEMCHANGED,
+/// NM_CLICK, ...) as from any list view; the control sends no message of
+/// its own. The list view's item count is the host's to announce: an insert
+/// does not change it (call SetItemCountEx), a delete does.
+///
+/// @par Example
+/// @snippet host.cpp biglist-derived
+/// @snippet host.cpp biglist
 class AFX_EXT_CLASS CBigListCtrl : public CListCtrl
 {
     DECLARE_DYNAMIC(CBigListCtrl)
 
 // Construction
 public:
+    /// An empty store with room for nCapacity items, growing by nGrowBy
+    /// slots; both are restored whenever all items are deleted.
     CBigListCtrl(int nCapacity = 2048, int nGrowBy = 2048);
+    /// Frees the store's structures; the records are freed by the delete-all
+    /// that the window's destruction performs.
     virtual ~CBigListCtrl();
 
 // Attributes (window's thread only; not carried)
 public:
+    /// The number of items in the store (from another thread, a value that
+    /// may already be out of date).
     int GetItemCount() const;
+    /// Whether row nItem lies in the rows the list view last said it shows;
+    /// FALSE before its first cache hint.
     int IsVisibleItem(int nItem);
-    // dwFlags are the list view's LVSICF_ flags, not a thread identifier.
+    /// Passes both arguments to CListCtrl::SetItemCountEx: announces the
+    /// item count to the list view.
+    /// dwFlags are the list view's LVSICF_ flags, not a thread identifier.
     int SetItemCountEx(int nCount, unsigned long dwFlags);
+    /// Makes the slot array nNewSize slots long (spare slots are used by
+    /// later inserts before the array grows) and sets its growth step (-1
+    /// keeps it). FALSE, with nothing changed, below the item count.
     int SetCapacity(int nNewSize, int nGrowBy);
 
 // Operations (carried to the window's thread when dwThreadId is another's)
 public:
+    /// Inserts an item with key nKey and the host's pData at row nIndex (at
+    /// the end when beyond it; an item already at nIndex moves to the end).
+    /// Returns the data of the item that is now last. A key already present
+    /// stays mapped to its first item.
     void* InsertItem(long nIndex, long nKey, void* pData, unsigned long dwThreadId);
+    /// Deletes the item of key nKey; its row goes to *pnIndex (when pnIndex is
+    /// not NULL) and the last item moves into it. Returns the item's data, or
+    /// NULL when there is no such key.
     void* DeleteItem(long nKey, long* pnIndex, unsigned long dwThreadId);
+    /// Deletes the item at row pItem->iItem (the last item moves into it).
+    /// Returns the item's data, or NULL when there is no such row.
     void* DeleteItem(LVITEMA* pItem, unsigned long dwThreadId);
+    /// The row of the item of key nKey, or -1; rpData receives its data, or
+    /// NULL.
     long FindItem(long nKey, void*& rpData, unsigned long dwThreadId);
+    /// OnCBGetItem fills *pItem for row pItem->iItem, as LVM_GETITEM would.
+    /// Returns the item's data, or NULL when there is no such row.
     void* GetItem(LVITEMA* pItem, unsigned long dwThreadId);
+    /// OnCBSetItem applies *pItem to row pItem->iItem. With pExpected not
+    /// NULL, only when that row's data is pExpected (a caller holding a row
+    /// number that may be stale touches no other item). Returns the item's
+    /// data, or NULL when nothing was set.
     void* SetItem(LVITEMA* pItem, void* pExpected, unsigned long dwThreadId);
+    /// SetItem without the guard; returns TRUE.
     int SetItem(LVITEMA* pItem, unsigned long dwThreadId);
+    /// SetItem of an LVITEMA made of the arguments (text of up to 255
+    /// characters); returns TRUE.
     int SetItem(int nItem, int nSubItem, unsigned int nMask, const char* lpszItem, int nImage,
                 unsigned int nState, unsigned int nStateMask, LPARAM lParam,
                 unsigned long dwThreadId);
+    /// As the overload above, with the item's indent.
     int SetItem(int nItem, int nSubItem, unsigned int nMask, const char* lpszItem, int nImage,
                 unsigned int nState, unsigned int nStateMask, LPARAM lParam, int nIndent,
                 unsigned long dwThreadId);
+    /// SetItem of the text of one column (LVIF_TEXT); returns TRUE, also for
+    /// a row that does not exist.
     int SetItemText(int nItem, int nSubItem, const char* lpszText, unsigned long dwThreadId);
+    /// The text of one column into the caller's buffer of nLen characters,
+    /// through OnCBGetItem. TRUE when the text is not empty; FALSE for a row
+    /// that does not exist (the buffer untouched).
     int GetItemText(int nItem, int nSubItem, char* lpszText, int nLen, unsigned long dwThreadId);
+    /// The text of one column (up to 255 characters), through OnCBGetItem;
+    /// empty for a row that does not exist.
     CString GetItemText(int nItem, int nSubItem, unsigned long dwThreadId);
-    // Pointer-wide, so the data survives on 64-bit builds (unsigned long on 32-bit ones).
+    /// The data of row nItem, or 0 when there is no such row.
+    /// Pointer-wide, so the data survives on 64-bit builds (unsigned long on 32-bit ones).
     DWORD_PTR GetItemData(int nItem, unsigned long dwThreadId);
+    /// Deletes every item: OnCBDeleteAllItems gets each item's key and data
+    /// (the host frees its data there), the count goes to 0, the capacity
+    /// and growth step return to the constructor's, the list view repaints.
+    /// TRUE; FALSE when refused during another delete-all or sort.
     int DeleteAllItems(unsigned long dwThreadId);
 
-    // Sorts by nColumn; the same column again sorts the other way. Window's
-    // thread only; does not repaint.
+    /// Sorts by nColumn; the same column again sorts the other way. Window's
+    /// thread only; does not repaint. The order comes from OnCBSortItem.
     void OnSortItems(int nColumn);
 
-    // The list view holds no items of its own: these do nothing and return 0.
+    /// The list view holds no items of its own: these do nothing and return 0.
     int InsertItem(const LVITEMA* pItem, unsigned long dwThreadId);
+    /// Does nothing and returns 0 (hides CListCtrl::InsertItem).
     int InsertItem(int nItem, const char* lpszItem, unsigned long dwThreadId);
+    /// Does nothing and returns 0 (hides CListCtrl::InsertItem).
     int InsertItem(int nItem, const char* lpszItem, int nImage, unsigned long dwThreadId);
+    /// Does nothing and returns 0: the data is given to InsertItem.
     int SetItemData(int nItem, DWORD_PTR dwData);
 
 // Overrides
 public:
+    /// Records the creating thread as the window's and adds LVS_OWNERDATA.
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
 protected:
+    /// Records the subclassing thread as the window's; a subclassed list
+    /// view must already have LVS_OWNERDATA.
     virtual void PreSubclassWindow();
 
 // Callbacks for the derived class (all run on the window's thread)
 protected:
+    /// For each LVN_GETDISPINFO request: fill the fields *pItem asks for
+    /// (pItem->mask) for the item of key nKey and data pData. Does nothing
+    /// here.
     virtual void OnCBGetdispinfo(LVITEMA* pItem, long nKey, void* pData);
+    /// For GetItem and GetItemText: fill *pItem as LVM_GETITEM would, the
+    /// text copied into pItem->pszText within pItem->cchTextMax. Does
+    /// nothing here.
     virtual void OnCBGetItem(LVITEMA* pItem, long nKey, void* pData);
+    /// For SetItem and SetItemText: apply *pItem to the host's data pData.
+    /// Does nothing here.
     virtual void OnCBSetItem(LVITEMA* pItem, long nKey, void* pData);
+    /// For each LVN_ODFINDITEM: store the found row, or -1, through pResult
+    /// (0 when left alone). Does nothing here.
     virtual void OnCBOdFindItem(LVFINDINFOA lvfi, long*& pResult);
+    /// The comparison of a sort by column nColumn: above 0 puts item 1 after
+    /// item 2, below 0 before it, 0 for equal. The rows passed change while
+    /// the sort runs. Returns 0 here.
     virtual int OnCBSortItem(long nColumn, long nIndex1, long nKey1, void* pData1,
                              long nIndex2, long nKey2, void* pData2);
+    /// Once per item while all items are deleted: the host frees its data.
+    /// Does nothing here.
     virtual void OnCBDeleteAllItems(long nKey, void* pData);
 
 // Store, as it runs on the window's thread
 protected:
+    /// Inserts a record allocated with new (InsertItem without carrying).
     void* _InsertItem(CListData* pRecord);
+    /// Deletes by row (DeleteItem without carrying).
     void* _DeleteItem(LVITEMA* pItem);
+    /// Deletes by key (DeleteItem without carrying).
     void* _DeleteItem(long nKey, long* pnIndex);
+    /// Finds by key (FindItem without carrying).
     long _FindItem(long nKey, void*& rpData);
+    /// GetItem without carrying.
     void* _GetItem(LVITEMA* pItem);
+    /// SetItem without carrying.
     void* _SetItem(const LVITEMA* pItem, void* pExpected);
+    /// GetItemData without carrying.
     void* _GetItemData(int nItem);
+    /// DeleteAllItems without carrying.
     int _DeleteAllItems();
 
 // Implementation
+    /// @cond IMPLEMENTATION
 protected:
     int m_nSortColumn;          // column of the last sort, -1 before any
     int m_nInitialCapacity;     // restored after all items are deleted
@@ -168,9 +279,12 @@ private:
 
     static int __cdecl SortCompare(void* context, const void* elem1, const void* elem2);
     static void __cdecl SortSwapped(void* context, void* elem1, void* elem2);
+    /// @endcond
 };
 
+/// @cond IMPLEMENTATION
 #undef AFX_DATA
 #define AFX_DATA
+/// @endcond
 
 #endif // BIGLIST_BIGLISTCTRL_H

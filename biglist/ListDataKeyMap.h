@@ -1,18 +1,12 @@
-// ListDataKeyMap.h - CListDataKeyMap, the big list's key index.
-//
-// Classes in this file:
-//   CListDataKeyMap  ordered map from long keys to CListData* records, one
-//                    entry per key in ascending signed order, kept as a B+
-//                    tree: the entries lie in sorted parallel arrays of keys
-//                    and records in linked leaves, so that an entry costs
-//                    its 12 (32-bit: 8) bytes plus the leaves' free room,
-//                    and a look-up touches a handful of nodes.
-//
-// The members have the meaning of std::map's members of the same names,
-// with one difference: an insert or an erase invalidates every iterator of
-// the map (entries move within and between leaves), where std::map keeps
-// the iterators of the other entries valid. Not thread-safe: the control
-// uses it from the window's thread only.
+/// @file ListDataKeyMap.h
+/// CListDataKeyMap, the big list's key index.
+///
+/// Classes in this file:
+/// - CListDataKeyMap: ordered map from long keys to CListData* records, one
+///   entry per key in ascending signed order, kept as a B+ tree: the entries
+///   lie in sorted parallel arrays of keys and records in linked leaves, so
+///   that an entry costs its 12 (32-bit: 8) bytes plus the leaves' free room,
+///   and a look-up touches a handful of nodes.
 #ifndef BIGLIST_LISTDATAKEYMAP_H
 #define BIGLIST_LISTDATAKEYMAP_H
 
@@ -23,18 +17,37 @@
 
 class CListData;
 
+/// The key index of CBigListCtrl: an ordered map from long keys to
+/// CListData* records, one entry per key in ascending signed order, kept as
+/// a B+ tree. The entries lie in sorted parallel arrays of keys and records
+/// in linked leaves, so that an entry costs its 12 (32-bit: 8) bytes plus
+/// the leaves' free room, and a look-up touches a handful of nodes.
+///
+/// The members have the meaning of std::map's members of the same names,
+/// with one difference: an insert or an erase invalidates every iterator of
+/// the map (entries move within and between leaves), where std::map keeps
+/// the iterators of the other entries valid. An iterator's entry is a proxy
+/// whose first and second refer to the key and the record in place.
+///
+/// Threads: not thread-safe; the control uses it from the window's thread
+/// only. The map never frees the records it points to.
 class AFX_EXT_CLASS CListDataKeyMap
 {
 public:
+    /// The tree's node sizes.
     enum
     {
-        kLeafCapacity = 64,    // entries per leaf
-        kInnerKeys = 63        // separator keys per inner node (64 children)
+        kLeafCapacity = 64,    ///< entries per leaf
+        kInnerKeys = 63        ///< separator keys per inner node (64 children)
     };
 
+    /// The key: the item's key.
     typedef long key_type;
+    /// The mapped value: the item's record.
     typedef CListData* mapped_type;
+    /// An entry, as insert takes it.
     typedef std::pair<const long, CListData*> value_type;
+    /// Counts of entries.
     typedef size_t size_type;
 
 private:
@@ -118,39 +131,53 @@ private:
     };
 
 public:
+    /// A forward iterator over the entries in ascending key order.
     typedef CIterator<CListData*> iterator;
+    /// A forward iterator that cannot change the records.
     typedef CIterator<CListData* const> const_iterator;
 
 // Construction
 public:
+    /// An empty map.
     CListDataKeyMap();
+    /// Gives every node back to the heap (the records are not freed).
     ~CListDataKeyMap();
 
 // Attributes
 public:
+    /// The number of entries.
     size_t size() const { return m_nSize; }
+    /// Whether there is no entry.
     bool empty() const { return m_nSize == 0; }
 
+    /// The entry of the smallest key, or end() when empty.
     iterator begin() { return iterator(m_pFirstLeaf, 0); }
+    /// Past the entry of the greatest key.
     iterator end() { return iterator(); }
+    /// The entry of the smallest key, or end() when empty.
     const_iterator begin() const { return const_iterator(m_pFirstLeaf, 0); }
+    /// Past the entry of the greatest key.
     const_iterator end() const { return const_iterator(); }
 
+    /// The entry of nKey, or end().
     iterator find(long nKey);
+    /// The entry of nKey, or end().
     const_iterator find(long nKey) const;
 
 // Operations
 public:
-    // An existing key keeps its record: the answer is its entry and false.
+    /// Adds the entry; an existing key keeps its record: the answer is its
+    /// entry and false.
     std::pair<iterator, bool> insert(const value_type& entry);
-    // The entry after the erased one, or end().
+    /// Removes the entry at it; the entry after the erased one, or end().
     iterator erase(iterator it);
-    // 1 when the key had an entry, else 0.
+    /// Removes the entry of nKey: 1 when the key had an entry, else 0.
     size_t erase(long nKey);
-    // Gives every node back to the heap.
+    /// Removes every entry and gives every node back to the heap.
     void clear();
 
 // Implementation
+    /// @cond IMPLEMENTATION
 private:
     // Inner node: nCount separator keys and nCount + 1 children; child i
     // holds the keys k with keys[i - 1] <= k < keys[i].
@@ -187,6 +214,7 @@ private:
     CLeaf* m_pFirstLeaf;    // the leftmost leaf, NULL when empty
     int m_nHeight;          // levels, leaves included; 0 when empty
     size_t m_nSize;
+    /// @endcond
 };
 
 #endif // BIGLIST_LISTDATAKEYMAP_H

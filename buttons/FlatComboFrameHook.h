@@ -1,9 +1,10 @@
-// FlatComboFrameHook.h - the hook a flat combo box puts on its inner box.
-//
-//   CFlatComboFrameHook   a CSubclassWnd on the inner "COMBOBOX" child of a
-//                         CFlatCombo: it paints the flat frame after the inner
-//                         box has painted itself, and hands the inner box's
-//                         mouse and keyboard input on to the control.
+/// @file FlatComboFrameHook.h
+/// The hook a flat combo box puts on its inner box.
+///
+/// - CFlatComboFrameHook: a CSubclassWnd on the inner "COMBOBOX" child of a
+///   CFlatCombo: it paints the flat frame after the inner box has painted
+///   itself, and hands the inner box's mouse and keyboard input on to the
+///   control.
 #ifndef TESSARINE_FLATCOMBOFRAMEHOOK_H
 #define TESSARINE_FLATCOMBOFRAMEHOOK_H
 
@@ -13,18 +14,26 @@
 
 class CFlatCombo;
 
+/// The hook a CFlatCombo puts on its inner "COMBOBOX" child (a CSubclassWnd):
+/// it paints the flat frame after the inner box has painted itself, and hands
+/// the inner box's mouse and keyboard input on to the control. Each
+/// CFlatCombo holds one; a host does not use it directly (the header comes
+/// with FlatCombo.h, and the class is not exported).
 class CFlatComboFrameHook : public CSubclassWnd
 {
 // Construction
 public:
+	/// Not attached.
 	CFlatComboFrameHook();
+	/// Unhooks when still attached.
 	virtual ~CFlatComboFrameHook();
 
 // Operations
-	// Remembers the control to notify and hooks pWnd (unhooks for NULL).
+	/// Remembers the control to notify and hooks pWnd (unhooks for NULL).
 	void Attach(CFlatCombo* pCombo, CWnd* pWnd);
 
 // Implementation
+	/// @cond IMPLEMENTATION
 protected:
 	// Routes the inner box's messages (see FlatComboFrameHook.cpp).
 	virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -43,6 +52,7 @@ protected:
 #ifdef TEST_SEAMS
 	friend struct FlatComboTestAccess;  // the test build's entry points
 #endif
+	/// @endcond
 };
 
 #endif // TESSARINE_FLATCOMBOFRAMEHOOK_H

@@ -16,8 +16,34 @@ endfunction()
 
 string(REPLACE "|" ";" stand_ins "${STAND_INS}")
 file(REMOVE_RECURSE ${WORK})
-set(prefix ${WORK}/prefix)
-run("install" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+
+# The archive a Windows build machine takes (./run package makes the same,
+# with the reference inside), unpacked: the host builds against what it holds.
+run("package" ${CMAKE_COMMAND} -DBUILD_DIR=${BUILD_DIR} -DARCH=${ARCH} -DOUT=${WORK}
+    -P ${PACKAGER})
+string(STRIP "${last_output}" zip)
+if(NOT zip MATCHES "/Tessarine-Lumivane-[0-9.]+-${ARCH}\\.zip$" OR NOT EXISTS "${zip}")
+  fail("no archive for ${ARCH} (${zip})")
+endif()
+file(MAKE_DIRECTORY ${WORK}/unpacked)
+run("unpack" ${CMAKE_COMMAND} -E chdir ${WORK}/unpacked ${CMAKE_COMMAND} -E tar xf ${zip})
+string(REGEX REPLACE "\\.zip$" "" top "${zip}")
+get_filename_component(top "${top}" NAME)
+set(prefix ${WORK}/unpacked/${top})
+if(NOT IS_DIRECTORY ${prefix})
+  fail("the archive does not hold the folder ${top}")
+endif()
+
+# Its README names every DLL a host ships beside its program.
+file(READ ${prefix}/README.txt readme)
+file(GLOB shipped RELATIVE ${prefix}/bin ${prefix}/bin/*.dll)
+foreach(dll IN LISTS shipped)
+  string(FIND "${readme}" "bin/${dll}" at)
+  if(at LESS 0)
+    fail("README.txt does not name bin/${dll}")
+  endif()
+endforeach()
+
 foreach(f bin/afxlite.dll bin/Tessarine.dll bin/Lumivane.dll lib/libTessarine.dll.a
           lib/libLumivane.dll.a lib/cmake/Tessarine/TessarineConfig.cmake
           lib/cmake/Lumivane/LumivaneConfig.cmake include/afxlite/afxwin.h
