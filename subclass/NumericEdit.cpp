@@ -1,6 +1,7 @@
 // NumericEdit.cpp : an edit control that keeps only the characters of a number
 
 #include "NumericEdit.h"
+#include "WndLifetime.h"
 
 #include <mbstring.h>
 
@@ -70,9 +71,12 @@ void CNumericEdit::ValidateText()
 
 	::MessageBeep(0);
 	// Setting the text raises EN_CHANGE again; when validating on every
-	// change, that run removes the next offending character.
+	// change, that run removes the next offending character. The parent
+	// hears of it too and may destroy the edit and delete this object.
+	const HWND hWnd = m_hWnd;
 	SetWindowText(strText.Left(i) + strText.Mid(i + 1));
-	SetSel(i, i);
+	if (IsWndStillBound(this, hWnd))
+		SetSel(i, i);
 }
 
 /////////////////////////////////////////////////////////////////////////////

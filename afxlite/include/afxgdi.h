@@ -8,7 +8,8 @@
 //   CDC                                     device context
 //     CPaintDC, CClientDC, CWindowDC
 //
-// Functions: AfxLockTempMaps, AfxUnlockTempMaps.
+// Functions: AfxLockTempMaps, AfxUnlockTempMaps, AfxLiteTempMark,
+// AfxLiteDeleteTempsSince.
 //
 // FromHandle returns the permanent wrapper of a handle when there is one,
 // else a temporary wrapper that belongs to the calling thread and is deleted
@@ -40,6 +41,13 @@ AFXLITE_API void AFXAPI AfxLockTempMaps();
 // Releases one lock; at a count of 0 deletes the thread's temporaries (if
 // bDeleteTemps).  Returns TRUE while the maps are still locked.
 AFXLITE_API BOOL AFXAPI AfxUnlockTempMaps(BOOL bDeleteTemps = TRUE);
+// The layer's own addition, for message loops outside the framework (a
+// control's drag loop): a mark below the serial number of every temporary
+// the calling thread makes from now on, and the deletion of the calling
+// thread's temporaries made since such a mark (none while the maps are
+// locked).  Temporaries the loop's caller made before the mark stay valid.
+AFXLITE_API unsigned long AFXAPI AfxLiteTempMark();
+AFXLITE_API void AFXAPI AfxLiteDeleteTempsSince(unsigned long nMark);
 
 /////////////////////////////////////////////////////////////////////////////
 // CSize - an extent, similar to Windows SIZE structure

@@ -122,12 +122,7 @@ private:
 // Deletes the temporaries of every map of the calling thread.
 void AfxDeleteAllTempMaps();
 
-// A mark below the serial number of every temporary the calling thread makes
-// from now on.
-unsigned long AfxLiteTempMark();
-// Deletes the calling thread's temporaries made since nMark, unless the
-// temporary maps are locked (AfxLockTempMaps).
-void AfxLiteDeleteTempsSince(unsigned long nMark);
+// AfxLiteTempMark and AfxLiteDeleteTempsSince: declared in afxgdi.h.
 
 template <class Traits>
 class CHandleMap : public CHandleMapBase
