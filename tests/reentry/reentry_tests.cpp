@@ -85,18 +85,11 @@ struct Scene
     CKillerDialog dlg;
     HWND hControl = NULL;
 
-    void Create(DialogTemplateBuilder::ClassAtom atom, DWORD style, int x, int y, int cx, int cy)
-    {
-        Create(NULL, atom, style, x, y, cx, cy);
-    }
-    void Create(const char* className, DialogTemplateBuilder::ClassAtom atom, DWORD style, int x,
-                int y, int cx, int cy)
+    // The dialog with the item kId of the class (dialog units).
+    void Create(const char* className, DWORD style, int x, int y, int cx, int cy)
     {
         DialogTemplateBuilder tmpl(WS_POPUP | WS_VISIBLE, 0, 0, 240, 140, "");
-        if (className != NULL)
-            tmpl.AddItem(className, "", (WORD)kId, WS_CHILD | WS_VISIBLE | style, x, y, cx, cy);
-        else
-            tmpl.AddItem(atom, "Hot", (WORD)kId, WS_CHILD | WS_VISIBLE | style, x, y, cx, cy);
+        tmpl.AddItem(className, "", (WORD)kId, WS_CHILD | WS_VISIBLE | style, x, y, cx, cy);
         ASSERT_TRUE(dlg.CreateIndirect(tmpl.Template(), CWnd::FromHandle(TestHostWindow::Get())));
         hControl = ::GetDlgItem(dlg.m_hWnd, kId);
         Pump();
@@ -115,7 +108,7 @@ struct Scene
 
 void HotButton(Scene& s, bool bKey)
 {
-    s.Create(DialogTemplateBuilder::Button, BS_PUSHBUTTON | WS_TABSTOP, 60, 10, 50, 14);
+    s.Create("BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 60, 10, 50, 14);
     CHotButton* p = NewGuarded<CHotButton>();
     ASSERT_TRUE(p->SubclassDlgItem(kId, &s.dlg));
     s.Arm(p);
@@ -135,7 +128,7 @@ void HotButtonBySpace(Scene& s) { HotButton(s, true); }
 void Histogram(Scene& s, int dx)
 {
     TestHistogram* p = NewGuarded<TestHistogram>();     // registers the class
-    s.Create(HISTOGRAM_CLASSNAME, DialogTemplateBuilder::Static, 0, 60, 10, 160, 110);
+    s.Create(HISTOGRAM_CLASSNAME, 0, 60, 10, 160, 110);
     ASSERT_TRUE(p->Initialize(&s.dlg, kId));
     CArray<HistoBin, HistoBin&> bins;
     bins.SetSize(2);
@@ -168,9 +161,9 @@ template <class Bar>
 void Splitter(Scene& s, bool bVertical, bool bKillInLoop)
 {
     if (bVertical)
-        s.Create(DialogTemplateBuilder::Static, 0, 2, 70, 200, 6);
+        s.Create("STATIC", 0, 2, 70, 200, 6);
     else
-        s.Create(DialogTemplateBuilder::Static, 0, 60, 2, 6, 100);
+        s.Create("STATIC", 0, 60, 2, 6, 100);
     Bar* p = NewGuarded<Bar>();
     ASSERT_TRUE(p->BindWithControl(&s.dlg, kId));
     s.Arm(p);
@@ -200,7 +193,7 @@ void XBarInItsLoop(Scene& s) { Splitter<CxSplitterWnd>(s, false, true); }
 // it, and the owner deletes the arrow when the posted state arrives.
 void Arrow(Scene& s)
 {
-    s.Create(DialogTemplateBuilder::Static, 0, 200, 100, 4, 4);
+    s.Create("STATIC", 0, 200, 100, 4, 4);
     LiveArrow* p = NewGuarded<LiveArrow>();
     const CRect rc(100, 30, 108, 38);
     p->Initialize(&s.dlg, TRUE, &rc);
@@ -218,8 +211,7 @@ void Arrow(Scene& s)
 // selects the next item.
 void FlatCombo(Scene& s, bool bKey)
 {
-    s.Create(DialogTemplateBuilder::ComboBox, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 60, 10, 100,
-             80);
+    s.Create("COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 60, 10, 100, 80);
     CFlatCombo* p = NewGuarded<CFlatCombo>();
     ASSERT_TRUE(p->SubclassDlgItem(kId, &s.dlg));
     ASSERT_TRUE(p->Recreate(&s.dlg));
@@ -242,7 +234,7 @@ void FlatComboByKey(Scene& s) { FlatCombo(s, true); }
 // owner hears of that change.
 void NumericEditTyped(Scene& s)
 {
-    s.Create(DialogTemplateBuilder::Edit, WS_BORDER | WS_TABSTOP, 60, 10, 60, 14);
+    s.Create("EDIT", WS_BORDER | WS_TABSTOP, 60, 10, 60, 14);
     CNumericEdit* p = NewGuarded<CNumericEdit>();
     ASSERT_TRUE(p->SubclassDlgItem(kId, &s.dlg));
     s.Arm(p);
