@@ -10,9 +10,15 @@
 //   WM_MOUSEMOVE                     pass on, then the control's hover tracking
 //   WM_PAINT                         pass on, then paint the frame over it
 //   anything else                    pass on
+//
+// Passing a message on can reach the host (a CBN_ notification sent from
+// the inner box's own procedure): a host that destroys the control there
+// deletes this hook with it, so after a pass-on nothing of this object is
+// touched unless the control is known to be alive.
 
 #include "FlatComboFrameHook.h"
 #include "FlatCombo.h"
+#include "WndLifetime.h"
 
 CFlatComboFrameHook::CFlatComboFrameHook()
 	: m_pCombo(NULL), m_hHooked(NULL)
@@ -52,15 +58,16 @@ LRESULT CFlatComboFrameHook::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
 	case WM_LBUTTONUP:
 	case WM_CHAR:
 		{
-			const LRESULT lResult = CSubclassWnd::WindowProc(message, wParam, lParam);
-			SendToCombo(message, wParam, lParam);
+			LRESULT lResult;
+			if (PassOnKeepsCombo(message, wParam, lParam, &lResult))
+				SendToCombo(message, wParam, lParam);
 			return lResult;
 		}
 
 	case WM_MOUSEMOVE:
 		{
-			const LRESULT lResult = CSubclassWnd::WindowProc(message, wParam, lParam);
-			if (m_pCombo != NULL)
+			LRESULT lResult;
+			if (PassOnKeepsCombo(message, wParam, lParam, &lResult))
 				m_pCombo->OnMouseMove((UINT)wParam, CPoint((short)LOWORD(lParam), (short)HIWORD(lParam)));
 			return lResult;
 		}
@@ -85,7 +92,10 @@ LRESULT CFlatComboFrameHook::OnLButtonDown(WPARAM wParam, LPARAM lParam)
 	LRESULT lResult = 0;
 	const CPoint point((short)LOWORD(lParam), (short)HIWORD(lParam));
 	if (m_pCombo == NULL || m_pCombo->GetFrameRect().PtInRect(point))
-		lResult = CSubclassWnd::WindowProc(WM_LBUTTONDOWN, wParam, lParam);
+	{
+		if (!PassOnKeepsCombo(WM_LBUTTONDOWN, wParam, lParam, &lResult))
+			return lResult;
+	}
 	SendToCombo(WM_LBUTTONDOWN, wParam, lParam);
 	return lResult;
 }
@@ -95,13 +105,22 @@ LRESULT CFlatComboFrameHook::OnPaint(WPARAM wParam, LPARAM lParam)
 	if (!::IsWindow(m_hHooked))
 		return CSubclassWnd::WindowProc(WM_PAINT, wParam, lParam);
 
-	const LRESULT lResult = CSubclassWnd::WindowProc(WM_PAINT, wParam, lParam);
-	if (m_pCombo != NULL)
+	LRESULT lResult;
+	if (PassOnKeepsCombo(WM_PAINT, wParam, lParam, &lResult))
 	{
 		CWindowDC dc(CWnd::FromHandle(m_hHooked));
 		m_pCombo->DrawFrame(&dc);
 	}
 	return lResult;
+}
+
+BOOL CFlatComboFrameHook::PassOnKeepsCombo(UINT message, WPARAM wParam, LPARAM lParam,
+                                           LRESULT* plResult)
+{
+	CFlatCombo* pCombo = m_pCombo;
+	const HWND hCombo = pCombo != NULL ? pCombo->m_hWnd : NULL;
+	*plResult = CSubclassWnd::WindowProc(message, wParam, lParam);
+	return pCombo != NULL && IsWndStillBound(pCombo, hCombo);
 }
 
 LRESULT CFlatComboFrameHook::SendToCombo(UINT message, WPARAM wParam, LPARAM lParam)

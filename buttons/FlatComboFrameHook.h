@@ -43,6 +43,10 @@ protected:
 	LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
 	// WM_PAINT: lets the inner box paint, then paints the frame over it.
 	LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
+	// Passes the message on; FALSE when there is no control, or when a
+	// host handler reached meanwhile destroyed it (this hook, one of its
+	// members, may be gone then: touch nothing of it).
+	BOOL PassOnKeepsCombo(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* plResult);
 	// Sends the message being handled to the control.
 	LRESULT SendToCombo(UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -1,5 +1,6 @@
 // HotButton.cpp - CHotButton: state, hot tracking, images and painting.
 #include "HotButton.h"
+#include "WndLifetime.h"
 
 namespace {
 
@@ -233,6 +234,13 @@ void CHotButton::ReleaseHotCapture()
     m_hPrevCapture = kNoCapture;
 }
 
+BOOL CHotButton::DefaultKeepsButton()
+{
+    const HWND hWnd = m_hWnd;
+    Default();
+    return IsWndStillBound(this, hWnd);
+}
+
 void CHotButton::UpdateWindowRect()
 {
     CRect rect;
@@ -445,37 +453,48 @@ void CHotButton::RenderFocus(CDC* pDC)
 
 void CHotButton::OnSetFocus(CWnd* /*pOldWnd*/)
 {
-    Default();
-    Invalidate(TRUE);
+    if (DefaultKeepsButton())
+        Invalidate(TRUE);
 }
 
 void CHotButton::OnKillFocus(CWnd* /*pNewWnd*/)
 {
-    Default();
-    RepaintFully();
+    if (DefaultKeepsButton())
+        RepaintFully();
 }
 
 // The standard procedure takes the capture and later tells the parent.
 void CHotButton::OnLButtonDown(UINT /*nFlags*/, CPoint /*point*/)
 {
     m_bPressed = 1;
-    Default();
-    RepaintFully();
+    if (DefaultKeepsButton())
+        RepaintFully();
 }
 
 // The released look is shown before the parent hears of the click. The
 // standard procedure draws its own push-button face straight onto the
 // window when it lets the button go, so the button is painted once more
-// after it.
+// after it. The parent's handler of BN_CLICKED, called from the standard
+// procedure, may destroy the button and delete this object: the capture to
+// give back is kept in locals for that case.
 void CHotButton::OnLButtonUp(UINT /*nFlags*/, CPoint /*point*/)
 {
     m_bHot = 0;
     m_bPressed = 0;
     RepaintFully();
-    Default();
-    if (::IsWindow(m_hWnd))
+    const HWND hWnd = m_hWnd;
+    const LONG hPrevCapture = m_hPrevCapture;
+    if (DefaultKeepsButton())
+    {
         RepaintFully();
-    ReleaseHotCapture();
+        ReleaseHotCapture();
+        return;
+    }
+    // The button's own capture went with its window; one taken from
+    // another window that still exists goes back to it.
+    HWND hPrevious = (HWND)LongToHandle(hPrevCapture);
+    if (hPrevCapture != kNoCapture && hPrevious != hWnd && ::IsWindow(hPrevious))
+        ::SetCapture(hPrevious);
 }
 
 // The hot state lasts while the mouse is over the button and is held by
@@ -515,10 +534,13 @@ void CHotButton::OnMouseMove(UINT /*nFlags*/, CPoint point)
 // A double click is one more complete press and release.
 void CHotButton::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
-    Default();
+    const HWND hWnd = m_hWnd;
+    if (!DefaultKeepsButton())
+        return;
     const LPARAM lParam = MAKELPARAM(point.x, point.y);
-    SendMessage(WM_LBUTTONDOWN, nFlags, lParam);
-    SendMessage(WM_LBUTTONUP, nFlags, lParam);
+    ::SendMessage(hWnd, WM_LBUTTONDOWN, nFlags, lParam);
+    if (::IsWindow(hWnd))
+        ::SendMessage(hWnd, WM_LBUTTONUP, nFlags, lParam);
 }
 
 void CHotButton::OnSize(UINT /*nType*/, int /*cx*/, int /*cy*/)

@@ -118,6 +118,10 @@ protected:
 
     void RepaintFully();
     void ReleaseHotCapture();
+    // Default processing, which may run a host handler that destroys the
+    // button and deletes this object; FALSE when it did (nothing of this
+    // object may be touched then).
+    BOOL DefaultKeepsButton();
     void UpdateWindowRect();
     int ImageWidth(int nImage);
     CRect GetTextRect();

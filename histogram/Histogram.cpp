@@ -10,6 +10,7 @@
 
 #include "LibraryResources.h"
 #include "TessarineRes.h"
+#include "WndLifetime.h"
 
 namespace {
 
@@ -864,11 +865,13 @@ BOOL CHistogram::DragIndexValid() const
     return m_nDragIndex >= 0 && m_nDragIndex < m_cutpoints.GetSize();
 }
 
-void CHistogram::NotifyOwner(UINT message, LPARAM lParam)
+BOOL CHistogram::NotifyOwner(UINT message, LPARAM lParam)
 {
+    const HWND hWnd = m_hWnd;
     CWnd* pOwner = GetOwner();
     if (pOwner != NULL && pOwner->GetSafeHwnd() != NULL)
         pOwner->SendMessage(message, (WPARAM)GetDlgCtrlID(), lParam);
+    return IsWndStillBound(this, hWnd);
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -884,8 +887,9 @@ void CHistogram::OnLButtonDown(UINT nFlags, CPoint point)
             SelectCutpoint(m_cutpoints[m_nDragIndex].value);
             // An overriding SelectCutpoint may have changed the list; the
             // index is only used while it still names an entry.
-            if (DragIndexValid())
-                NotifyOwner(HM_CUTPOINTSELECTED, (LPARAM)&m_cutpoints[m_nDragIndex]);
+            if (DragIndexValid() &&
+                !NotifyOwner(HM_CUTPOINTSELECTED, (LPARAM)&m_cutpoints[m_nDragIndex]))
+                return;
 
             // The owner may have removed cutpoints or changed the flags, or
             // run a modal loop (a dialog about the cutpoint) that took the
@@ -911,8 +915,8 @@ void CHistogram::OnMouseMove(UINT nFlags, CPoint point)
 {
     // The release went elsewhere (the capture was taken away): the first
     // move without the button ends the drag as the release would have.
-    if (m_bDragging && (nFlags & MK_LBUTTON) == 0)
-        EndDrag();
+    if (m_bDragging && (nFlags & MK_LBUTTON) == 0 && !EndDrag())
+        return;
     if (m_bDragging && DragIndexValid())
     {
         // Back from the column to a value; unclamped, as the captured mouse
@@ -943,22 +947,25 @@ void CHistogram::OnMouseMove(UINT nFlags, CPoint point)
 
 void CHistogram::OnLButtonUp(UINT nFlags, CPoint point)
 {
-    if (m_bDragging)
-        EndDrag();
+    if (m_bDragging && !EndDrag())
+        return;
     CWnd::OnLButtonUp(nFlags, point);
 }
 
 // Drops the dragged cutpoint: snapped and reported, or removed when it left
 // the x range. Cutpoints removed during the drag: only the drag ends.
-void CHistogram::EndDrag()
+// FALSE when the owner's handler destroyed the control; its capture went
+// with the window then.
+BOOL CHistogram::EndDrag()
 {
     if (DragIndexValid())
     {
         const double v = m_cutpoints[m_nDragIndex].value;
+        BOOL bAlive;
         if (v < m_dXMin || v > m_dXMax)
         {
             RemoveCutpoint(v);
-            NotifyOwner(HM_CUTPOINTREMOVED, (LPARAM)&m_dDragStartValue);
+            bAlive = NotifyOwner(HM_CUTPOINTREMOVED, (LPARAM)&m_dDragStartValue);
         }
         else
         {
@@ -967,8 +974,10 @@ void CHistogram::EndDrag()
             CutpointMove move;
             move.oldValue = m_dDragStartValue;
             move.newValue = snapped;
-            NotifyOwner(HM_CUTPOINTMOVED, (LPARAM)&move);
+            bAlive = NotifyOwner(HM_CUTPOINTMOVED, (LPARAM)&move);
         }
+        if (!bAlive)
+            return FALSE;
     }
     // Another window may hold the capture by now; it keeps it.
     if (::GetCapture() == m_hWnd)
@@ -976,4 +985,5 @@ void CHistogram::EndDrag()
     m_bDragging = FALSE;
     m_nDragIndex = -1;
     m_dDragStartValue = 0.0;
+    return TRUE;
 }

@@ -188,7 +188,9 @@ protected:
     /// @cond IMPLEMENTATION
     void BindWindow();
     void InvalidateAll();
-    void NotifyOwner(UINT message, LPARAM lParam);
+    // Sends message to the owner; FALSE when the owner's handler destroyed
+    // the control and perhaps deleted this object (touch nothing then).
+    BOOL NotifyOwner(UINT message, LPARAM lParam);
     void RecreateBarBrush();
     void RecreateBarPen();
     void RecreateCutpointPen();
@@ -201,7 +203,7 @@ protected:
     double SnapCutpoint(double value);
     CRect CutpointStrip(int index);
     BOOL DragIndexValid() const;
-    void EndDrag();
+    BOOL EndDrag();     // FALSE: the owner destroyed the control
 
     CArray<HistoBinPos, HistoBinPos&>  m_bins;
     CArray<CutpointBag, CutpointBag&>  m_cutpoints;   // insertion order

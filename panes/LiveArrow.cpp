@@ -37,12 +37,16 @@ LiveArrow::LiveArrow()
       m_bVertical(0),
       m_bVisible(TRUE),
       m_expandState(ES_Expanded),
-      m_trackState(TS_None)
+      m_trackState(TS_None),
+      m_hWndCapture(NULL)
 {
 }
 
 LiveArrow::~LiveArrow()
 {
+    // A widget that goes while hovered gives back the capture it took, or
+    // every click of the thread would keep going to the host.
+    ReleaseTrackCapture();
     // The shared tooltip outlives every widget; only the bitmaps go.
     m_bmpFirst.DeleteObject();
     m_bmpSecond.DeleteObject();
@@ -278,6 +282,13 @@ void LiveArrow::RedrawFrame(BOOL inFirst)
 void LiveArrow::Show(BOOL bShow)
 {
     m_bVisible = bShow;
+    // Hidden, the widget sees no more mouse events: the capture it took
+    // for its hover state goes back, and so does the hover state.
+    if (!bShow)
+    {
+        ReleaseTrackCapture();
+        m_trackState = TS_None;
+    }
     if (HostExists())
         m_pWnd->InvalidateRect(&m_rect, TRUE);
 }
@@ -297,6 +308,13 @@ BOOL LiveArrow::Move(const RECT* pRect)
 
 /////////////////////////////////////////////////////////////////////////////
 // Mouse
+
+void LiveArrow::ReleaseTrackCapture()
+{
+    if (m_hWndCapture != NULL && ::GetCapture() == m_hWndCapture)
+        ::ReleaseCapture();
+    m_hWndCapture = NULL;
+}
 
 BOOL LiveArrow::IsPrimaryButtonDown()
 {
@@ -345,11 +363,18 @@ BOOL LiveArrow::Track(const CPoint& pt)
         if (old == TS_None)
         {
             if (HostExists())
+            {
                 m_pWnd->SetCapture();
+                m_hWndCapture = m_pWnd->m_hWnd;
+            }
         }
         else if (m_trackState == TS_None)
         {
-            ::ReleaseCapture();
+            // The host's capture only; a window that took it meanwhile
+            // keeps it.
+            if (HostExists() && ::GetCapture() == m_pWnd->m_hWnd)
+                ::ReleaseCapture();
+            m_hWndCapture = NULL;
         }
         RedrawFrame(inFirst);
         // Deactivating makes the tooltip ask for its text again.

@@ -144,6 +144,9 @@ protected:
     // The frame of the present track state, drawn at once.
     void RedrawFrame(BOOL inFirst);
     BOOL HostExists() const;
+    // Gives up the capture Track took for the host, if the host still
+    // holds it.
+    void ReleaseTrackCapture();
 
     static BOOL IsPrimaryButtonDown();
     static void AttachSharedToolTip(CWnd* pWnd);
@@ -156,6 +159,7 @@ protected:
     BOOL m_bVisible;
     ExpandState m_expandState;
     TrackState m_trackState;
+    HWND m_hWndCapture;         // the host while it holds the capture Track took
 
     // The one tooltip control of every widget of the process.
     static CToolTipCtrl s_toolTip;

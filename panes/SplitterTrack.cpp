@@ -1,6 +1,12 @@
 // SplitterTrack.cpp - the modal drag of a splitter bar.
 #include "SplitterTrack.h"
 
+#include "WndLifetime.h"
+
+#ifdef AFXLITE_API
+#include <afxlitetemp.h>   // the layer's marks of the temporary maps
+#endif
+
 HWND SplitterPaneWindow(HWND hParent, const ControlInfo& pane)
 {
     HWND hWnd = NULL;
@@ -34,46 +40,62 @@ namespace {
 // The framework deletes temporary objects (CWnd::FromHandle wrappers and
 // the like) when its own message loop goes idle. The drag's loop stands in
 // for that loop as long as the user holds the button, and its queue need
-// never run dry meanwhile (a busy timer keeps it full), so it deletes them
-// after every message it dispatches; otherwise every temporary made by a
-// handler would live until the drag ends. A temporary is only good for the
-// message it was made in, so no handler loses one it may still use. A lock
-// that a caller further up holds is respected (the count does not reach 0
-// then), and a parent that is itself a temporary keeps the maps as they
-// are, since the bar still needs it after the loop.
+// never run dry meanwhile (a busy timer keeps it full), so it deletes the
+// temporaries made since the drag began after every message it dispatches;
+// otherwise every temporary made by a handler would live until the drag
+// ends. Those made before (by a caller that still holds one across a modal
+// dialog in which the user drags a bar, or the bar's parent itself) stay,
+// and a lock that a caller further up holds is respected. The genuine
+// framework has no such mark: built on it, the loop leaves all of them to
+// the framework's idle time.
 class CTempMapCleaner
 {
 public:
-    explicit CTempMapCleaner(CWnd* pParent)
-        : m_bEnabled(CWnd::FromHandlePermanent(pParent->m_hWnd) == pParent)
+    CTempMapCleaner()
+#ifdef AFXLITE_API
+        : m_nMark(AfxLiteTempMark())
+#endif
     {
     }
 
     void AfterDispatch()
     {
-        if (!m_bEnabled)
-            return;
-        AfxLockTempMaps();
-        AfxUnlockTempMaps(TRUE);
+#ifdef AFXLITE_API
+        AfxLiteDeleteTempsSince(m_nMark);
+#endif
     }
 
 private:
-    BOOL m_bEnabled;
+#ifdef AFXLITE_API
+    unsigned long m_nMark;
+#endif
 };
+
+// Whether the cursor is still clipped to rcClip (no one has clipped it
+// otherwise since).
+BOOL ClipStillOurs(const CRect& rcClip)
+{
+    CRect rcNow;
+    return ::GetClipCursor(&rcNow) && rcNow == rcClip;
+}
 
 } // namespace
 
-int SplitterTrackBar(CWnd* pBar, CWnd* pParent, CPoint ptPress, const CRect& rcClip,
-                     BOOL bVertical, CRect* prcLast)
+BOOL SplitterTrackBar(CWnd* pBar, CWnd* pParent, CPoint ptPress, const CRect& rcClip,
+                      BOOL bVertical, int* pDelta, CRect* prcLast)
 {
-    HWND hBar = pBar->m_hWnd;
-    HWND hParent = pParent->m_hWnd;
+    const HWND hBar = pBar->m_hWnd;
+    const HWND hParent = pParent->m_hWnd;
 
     ::ClipCursor(&rcClip);
     ::SetCapture(hBar);
+    // The clip as the system keeps it (within the screen), to know it
+    // again when the drag ends.
+    CRect rcClipSet;
+    ::GetClipCursor(&rcClipSet);
 
     // The parent's client DC, held by a local object rather than a
-    // temporary one, so that idle clean-ups during the loop leave it alone.
+    // temporary one, so that clean-ups during the loop leave it alone.
     CDC dc;
     dc.Attach(::GetDC(hParent));
 
@@ -84,7 +106,7 @@ int SplitterTrackBar(CWnd* pBar, CWnd* pParent, CPoint ptPress, const CRect& rcC
 
     CRect rcLast = rcBar;
     int delta = 0;
-    CTempMapCleaner cleaner(pParent);
+    CTempMapCleaner cleaner;
     MSG msg;
     for (;;)
     {
@@ -98,7 +120,12 @@ int SplitterTrackBar(CWnd* pBar, CWnd* pParent, CPoint ptPress, const CRect& rcC
             break;
         }
         if (::GetCapture() != hBar)
-            break;      // the capture went elsewhere: that message is dropped
+        {
+            // The capture went elsewhere: the drag ends, and the message
+            // that showed it is handled like any other, not lost.
+            ::DispatchMessage(&msg);
+            break;
+        }
 
         if (msg.message == WM_MOUSEMOVE)
         {
@@ -128,14 +155,25 @@ int SplitterTrackBar(CWnd* pBar, CWnd* pParent, CPoint ptPress, const CRect& rcC
         {
             ::DispatchMessage(&msg);
             cleaner.AfterDispatch();
+            // A handler took the capture, or destroyed the bar (which
+            // takes its capture along): the drag ends now.
+            if (::GetCapture() != hBar)
+                break;
         }
     }
 
     dc.DrawDragRect(&rcLast, size, NULL, size);
     ::ReleaseDC(hParent, dc.Detach());
-    ::ReleaseCapture();
-    ::ClipCursor(NULL);
+    // Only what the bar still holds is given up: a window that took the
+    // capture, or clipped the cursor its own way, keeps it.
+    if (::GetCapture() == hBar)
+        ::ReleaseCapture();
+    if (ClipStillOurs(rcClipSet))
+        ::ClipCursor(NULL);
 
+    *pDelta = delta;
     *prcLast = rcLast;
-    return delta;
+    // A handler may have destroyed the bar or its parent, and deleted the
+    // bar's object (a modeless dialog closed meanwhile).
+    return IsWndStillBound(pBar, hBar) && ::IsWindow(hParent);
 }

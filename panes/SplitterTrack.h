@@ -26,10 +26,13 @@ CRect SplitterScreenRect(HWND hWnd);
 // clipped to rcClip (screen) meanwhile and a ghost of the bar is drawn on
 // pParent's client area at the tracked place. ptPress is the press point
 // in the bar's client coordinates; bVertical selects the axis the bar
-// moves along (FALSE: horizontally). Returns the displacement of the last
-// tracked place and that place, in pParent's client coordinates, in
-// *prcLast. The caller has checked that no window holds the capture.
-int SplitterTrackBar(CWnd* pBar, CWnd* pParent, CPoint ptPress, const CRect& rcClip,
-                     BOOL bVertical, CRect* prcLast);
+// moves along (FALSE: horizontally). Gives the displacement of the last
+// tracked place in *pDelta and that place, in pParent's client
+// coordinates, in *prcLast. Returns FALSE when a message handled during
+// the drag destroyed the bar or its parent: pBar may have been deleted
+// then, and the caller must not touch it. The caller has checked that no
+// window holds the capture.
+BOOL SplitterTrackBar(CWnd* pBar, CWnd* pParent, CPoint ptPress, const CRect& rcClip,
+                      BOOL bVertical, int* pDelta, CRect* prcLast);
 
 #endif // TESSARINE_SPLITTERTRACK_H

@@ -23,6 +23,7 @@ void AppendPane(CArray<ControlInfo, ControlInfo&>& panes, BOOL isWindowPtr, DWOR
 BEGIN_MESSAGE_MAP(CxSplitterWnd, CWnd)
     ON_WM_SETCURSOR()
     ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
 
 CxSplitterWnd::CxSplitterWnd()
@@ -169,13 +170,21 @@ void CxSplitterWnd::OnLButtonDown(UINT /*nFlags*/, CPoint point)
     CRect rcClip;
     if (::GetCapture() != NULL || m_pParent == NULL || !CalcDragClipRect(point, &rcClip))
         return;
+    int dx = 0;
     CRect rcLast;
-    const int dx = SplitterTrackBar(this, m_pParent, point, rcClip, FALSE, &rcLast);
     // Nothing more to do without movement, or when a message handled
-    // during the drag destroyed the bar or its parent.
-    if (dx == 0 || m_hWnd == NULL || !::IsWindow(m_pParent->m_hWnd))
+    // during the drag destroyed the bar or its parent (this object may be
+    // gone then).
+    if (!SplitterTrackBar(this, m_pParent, point, rcClip, FALSE, &dx, &rcLast) || dx == 0)
         return;
     MoveWindow(&rcLast, FALSE);
     RecalcLayout();
     m_pParent->SendMessage(SPM_BARMOVED, (WPARAM)dx, (LPARAM)GetDlgCtrlID());
+}
+
+// The bar's class has CS_DBLCLKS: a quick second press arrives as a double
+// click and starts a drag all the same.
+void CxSplitterWnd::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    OnLButtonDown(nFlags, point);
 }

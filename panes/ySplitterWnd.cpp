@@ -35,6 +35,7 @@ void PlacePane(HWND hPane, const CRect& rc, BOOL bFits)
 
 BEGIN_MESSAGE_MAP(CySplitterWnd, CWnd)
     ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
     ON_WM_SETCURSOR()
 END_MESSAGE_MAP()
 
@@ -181,15 +182,23 @@ void CySplitterWnd::OnLButtonDown(UINT /*nFlags*/, CPoint point)
     CRect rcClip;
     if (::GetCapture() != NULL || m_pParent == NULL || !CalcDragClipRect(point, &rcClip))
         return;
+    int dy = 0;
     CRect rcLast;
-    const int dy = SplitterTrackBar(this, m_pParent, point, rcClip, TRUE, &rcLast);
     // Nothing more to do without movement, or when a message handled
-    // during the drag destroyed the bar or its parent.
-    if (dy == 0 || m_hWnd == NULL || !::IsWindow(m_pParent->m_hWnd))
+    // during the drag destroyed the bar or its parent (this object may be
+    // gone then).
+    if (!SplitterTrackBar(this, m_pParent, point, rcClip, TRUE, &dy, &rcLast) || dy == 0)
         return;
     MoveWindow(&rcLast, FALSE);
     RecalcLayout();
     m_pParent->SendMessage(SPM_BARMOVED, (WPARAM)dy, (LPARAM)GetDlgCtrlID());
+}
+
+// The bar's class has CS_DBLCLKS: a quick second press arrives as a double
+// click and starts a drag all the same.
+void CySplitterWnd::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    OnLButtonDown(nFlags, point);
 }
 
 BOOL CySplitterWnd::OnSetCursor(CWnd* /*pWnd*/, UINT /*nHitTest*/, UINT /*message*/)

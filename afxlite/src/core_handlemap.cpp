@@ -143,12 +143,12 @@ unsigned long CHandleMapBase::NextTempSerial()
     return ++ThreadMaps().nTempSerial;
 }
 
-unsigned long AfxLiteTempMark()
+unsigned long AFXAPI AfxLiteTempMark()
 {
     return ThreadMaps().nTempSerial + 1;
 }
 
-void AfxLiteDeleteTempsSince(unsigned long nMark)
+void AFXAPI AfxLiteDeleteTempsSince(unsigned long nMark)
 {
     CThreadHandleMaps& state = ThreadMaps();
     if (state.nTempMapLock != 0)

@@ -62,6 +62,7 @@
 #define AFXLITE_HANDLEMAP_H
 
 #include <afxgdi.h>
+#include <afxlitetemp.h>
 
 #include <cstddef>
 #include <unordered_map>
@@ -122,12 +123,7 @@ private:
 // Deletes the temporaries of every map of the calling thread.
 void AfxDeleteAllTempMaps();
 
-// A mark below the serial number of every temporary the calling thread makes
-// from now on.
-unsigned long AfxLiteTempMark();
-// Deletes the calling thread's temporaries made since nMark, unless the
-// temporary maps are locked (AfxLockTempMaps).
-void AfxLiteDeleteTempsSince(unsigned long nMark);
+// AfxLiteTempMark and AfxLiteDeleteTempsSince: declared in afxlitetemp.h.
 
 template <class Traits>
 class CHandleMap : public CHandleMapBase

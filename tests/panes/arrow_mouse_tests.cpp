@@ -87,6 +87,38 @@ TEST_F(ArrowTest, CaptureIsHeldWhileThePointerIsOverTheWidget)
     EXPECT_EQ(LiveArrow::TS_None, arrow.GetTrackState());
 }
 
+// Hidden or destroyed while hovered, a widget gives back the capture it
+// took for the host (else every click of the thread would go there), but
+// never one that another window took meanwhile.
+TEST_F(ArrowTest, HiddenOrDestroyedWhileHoveredGivesItsCaptureBack)
+{
+    SKIP_IF_WOW64_LIMIT(DeviceContexts);
+    TestArrow arrow;
+    ASSERT_TRUE(arrow.Initialize(HostWnd(), TRUE, &kArrowRect));
+    EXPECT_TRUE(arrow.Track(kInFirst));
+    ASSERT_EQ(Host(), ::GetCapture());
+    arrow.Show(FALSE);
+    EXPECT_EQ(NULL, ::GetCapture()) << "hidden";
+    arrow.Show(TRUE);
+    EXPECT_TRUE(arrow.Track(kInFirst));
+    EXPECT_EQ(Host(), ::GetCapture()) << "hovered again";
+    {
+        TestArrow gone;
+        ASSERT_TRUE(gone.Initialize(HostWnd(), TRUE, &kArrowRect));
+        ::ReleaseCapture();
+        EXPECT_TRUE(gone.Track(kInSecond));
+        ASSERT_EQ(Host(), ::GetCapture());
+    }
+    EXPECT_EQ(NULL, ::GetCapture()) << "destroyed";
+
+    const HWND other = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 1, 1, Host(), NULL, NULL, NULL);
+    ::SetCapture(other);
+    arrow.Show(FALSE);
+    EXPECT_EQ(other, ::GetCapture()) << "another window's capture";
+    ::ReleaseCapture();
+    ::DestroyWindow(other);
+}
+
 TEST_F(ArrowTest, ClicksPostTheNewStateWithTheVerticalValueGiven)
 {
     SKIP_IF_WOW64_LIMIT(DeviceContexts);

@@ -23,6 +23,9 @@ const RECT kXBarRect = { 200, 0, 206, 300 };
 const RECT kYBarRect = { 0, 150, 400, 156 };
 const POINT kXPress = { 3, 100 };   // bar client coordinates
 const POINT kYPress = { 100, 3 };
+// Posted together with taking the capture away: the message that shows the
+// drag its capture is gone.
+const UINT kAfterCaptureTaken = WM_APP + 1;
 
 enum DragEnd { Release, Escape, RightButton, LoseCapture };
 
@@ -64,7 +67,8 @@ protected:
 
     // The x bar with a stretched left and a moved right pane, or the y bar
     // with a stretched pane above and a moved one below (its margins do not
-    // limit the drag). The parent's log keeps SPM_BARMOVED only.
+    // limit the drag). The parent's log keeps SPM_BARMOVED and
+    // kAfterCaptureTaken only.
     HWND Bind(bool vertical)
     {
         if (vertical)
@@ -85,7 +89,7 @@ protected:
             m_x.AttachAsRightPane(kRight, 4, FALSE);
         }
         Recorder().SetFilter("parent", [](HWND, UINT message, WPARAM, LPARAM) {
-            return message == SPM_BARMOVED;
+            return message == SPM_BARMOVED || message == kAfterCaptureTaken;
         });
         Recorder().Flush();
         return Item(vertical ? kYBar : kXBar);
@@ -188,10 +192,21 @@ TEST_P(SplitterDragRows, GhostClipMoveAndMessage)
         case Release: InjectMouseButton(MOUSEEVENTF_LEFTUP); break;
         case Escape: InjectKey(VK_ESCAPE, false); InjectKey(VK_ESCAPE, true); break;
         case RightButton: InjectMouseButton(MOUSEEVENTF_RIGHTDOWN); break;
-        case LoseCapture: ::SetCapture(Host()); break;
+        case LoseCapture:
+            ::SetCapture(Host());
+            ::PostMessage(Host(), kAfterCaptureTaken, 0, 0);
+            break;
         }
         return true;
     });
+    HWND captureAfter = NULL;
+    if (r.end == LoseCapture)
+        script.Then([&] {
+            if (Recorder().Log("parent").empty())
+                return false;                     // the drag has not ended yet
+            captureAfter = ::GetCapture();
+            return true;
+        });
     RunDrag(bar, press, script);
     if (r.end == RightButton)
         InjectMouseButton(MOUSEEVENTF_RIGHTUP);
@@ -210,6 +225,10 @@ TEST_P(SplitterDragRows, GhostClipMoveAndMessage)
     ::GetClipCursor(&screen);
     EXPECT_EQ(CRect(0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)), CRect(screen));
     EXPECT_EQ((HWND)NULL, ::GetCapture());
+    if (r.end == LoseCapture)
+    {
+        EXPECT_EQ(Host(), captureAfter) << "the window that took the capture keeps it";
+    }
 
     CRect moved = bar0;
     moved.OffsetRect(r.vertical ? 0 : r.delta, r.vertical ? r.delta : 0);
@@ -222,8 +241,10 @@ TEST_P(SplitterDragRows, GhostClipMoveAndMessage)
     }
     else
     {
+        // The message that showed the capture gone is handled, not lost.
         const MsgEntry barMoved[] = {
             { SPM_BARMOVED, sent | parent | wparam | lparam, (WPARAM)r.delta, barId },
+            { r.end == LoseCapture ? kAfterCaptureTaken : 0, posted | parent },
             { 0 }
         };
         EXPECT_SEQUENCE("parent", barMoved, r.name);
@@ -308,12 +329,15 @@ INSTANTIATE_TEST_SUITE_P(Rows, SplitterIgnoredPress, ::testing::ValuesIn(kIgnore
 
 /////////////////////////////////////////////////////////////////////////////
 // Temporary objects made by handlers the drag's loop dispatches go after
-// each message, however busy the queue: the map stays flat.
+// each message, however busy the queue: the map stays flat. One that the
+// caller made before the drag and still holds stays.
 
 TEST_F(SplitterDrag, LongDragKeepsTheTemporaryMapFlat)
 {
     const HWND bar = Bind(false);
     CWnd::DeleteTempMap();
+    // As GetFocus() before a modal dialog in which the user drags a bar.
+    CWnd* pHeld = CWnd::FromHandle(Item(kRight));
     const int baseline = AfxLiteGetWndMapCount(FALSE);
     int most = baseline, made = 0;
 
@@ -336,7 +360,27 @@ TEST_F(SplitterDrag, LongDragKeepsTheTemporaryMapFlat)
 
     EXPECT_GE(made, 40);
     EXPECT_EQ(baseline, most) << "temporaries piled up during the drag";
+    EXPECT_EQ(baseline, AfxLiteGetWndMapCount(FALSE)) << "the caller's temporary was deleted";
+    EXPECT_EQ(pHeld, CWnd::FromHandle(Item(kRight)));
     EXPECT_EQ(40, ItemRect(kXBar).left - kXBarRect.left);
+}
+
+// The bar's class has CS_DBLCLKS: the second press of a quick double click
+// arrives as WM_LBUTTONDBLCLK and starts a drag of its own (each drag ends
+// by giving the capture up).
+TEST_F(SplitterDrag, SecondPressOfADoubleClickDragsToo)
+{
+    const HWND bar = Bind(true);
+    RecordControl(bar, "bar");
+    Recorder().SetFilter("bar", [](HWND, UINT message, WPARAM, LPARAM) {
+        return message == WM_LBUTTONDBLCLK || message == WM_CAPTURECHANGED;
+    });
+    LeftDoubleClick(bar, kYPress.x, kYPress.y);
+    static const MsgEntry twoDrags[] = {
+        { WM_CAPTURECHANGED, sent }, { WM_LBUTTONDBLCLK, posted }, { WM_CAPTURECHANGED, sent }, { 0 }
+    };
+    EXPECT_SEQUENCE("bar", twoDrags, "double click");
+    UnrecordControl(bar);
 }
 
 // A parent given as a temporary object stays valid through the drag (the
