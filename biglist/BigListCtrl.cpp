@@ -4,6 +4,9 @@
 
 #include "myqsort.h"
 
+#include <algorithm>
+#include <new>
+
 IMPLEMENT_DYNAMIC(CBigListCtrl, CListCtrl)
 
 BEGIN_MESSAGE_MAP(CBigListCtrl, CListCtrl)
@@ -22,7 +25,20 @@ BEGIN_MESSAGE_MAP(CBigListCtrl, CListCtrl)
     ON_MESSAGE(BLM_SETITEM, OnSetItem)
     ON_MESSAGE(BLM_GETITEMDATA, OnGetItemData)
     ON_MESSAGE(BLM_DELETEALLITEMS, OnDeleteAllItems)
+    ON_MESSAGE(BLM_INSERTITEMS, OnInsertItems)
+    ON_MESSAGE(BLM_DELETEITEMS, OnDeleteItems)
+    ON_MESSAGE(BLM_FINDITEMS, OnFindItems)
 END_MESSAGE_MAP()
+
+// One chunk of a batch, on the caller's stack while the window's thread
+// works on it.
+struct CBigListBatchChunk
+{
+    void* pItems;            // BLINSERTITEM or BLKEYITEM
+    CListData** ppRecords;   // inserts: the records made for the items
+    int nCount;
+    BOOL bTaken;             // set by the window's thread: the records are its own
+};
 
 namespace {
 
@@ -326,6 +342,176 @@ int CBigListCtrl::DeleteAllItems(unsigned long dwThreadId)
     return static_cast<int>(lResult);
 }
 
+/////////////////////////////////////////////////////////////////////////////
+// Batches: chunks of up to kBatchChunk items, each done at once on the
+// window's thread or carried by one message.
+
+int CBigListCtrl::InsertItems(BLINSERTITEM* pItems, int nCount, unsigned long dwThreadId)
+{
+    if (pItems == NULL || nCount <= 0)
+        return 0;
+    for (int i = 0; i < nCount; ++i)
+        pItems[i].pResult = NULL;
+    CListData** ppRecords = new (std::nothrow) CListData*[nCount < kBatchChunk ? nCount : kBatchChunk];
+    if (ppRecords == NULL)
+        return 0;
+
+    // The records are made on the calling thread, as InsertItem makes its
+    // one, while the window's thread is free for other work.
+    int nDone = 0;
+    while (nDone < nCount)
+    {
+        const int nWanted = nCount - nDone < kBatchChunk ? nCount - nDone : kBatchChunk;
+        BLINSERTITEM* pChunkItems = pItems + nDone;
+        int nMade = 0;
+        try
+        {
+            for (; nMade < nWanted; ++nMade)
+            {
+                CListData* pRecord = new CListData;
+                pRecord->m_pData = pChunkItems[nMade].pData;
+                pRecord->m_nIndex = pChunkItems[nMade].nIndex;
+                pRecord->m_nKey = pChunkItems[nMade].nKey;
+                ppRecords[nMade] = pRecord;
+            }
+        }
+        catch (const std::bad_alloc&)
+        {
+            // Out of memory: the items made so far go, the rest are not done.
+        }
+        CBigListBatchChunk chunk = { pChunkItems, ppRecords, nMade, FALSE };
+        const int nApplied = nMade > 0 ? RunChunk(BLM_INSERTITEMS, chunk, dwThreadId) : 0;
+        if (!chunk.bTaken)
+        {
+            // The window never took them.
+            for (int i = 0; i < nMade; ++i)
+                delete ppRecords[i];
+        }
+        nDone += nApplied;
+        if (nApplied < nWanted)
+            break;
+    }
+    delete[] ppRecords;
+    return nDone;
+}
+
+int CBigListCtrl::DeleteItems(BLKEYITEM* pItems, int nCount, unsigned long dwThreadId)
+{
+    for (int i = 0; pItems != NULL && i < nCount; ++i)
+        pItems[i].pData = NULL;
+    return RunKeyBatch(BLM_DELETEITEMS, pItems, nCount, dwThreadId);
+}
+
+int CBigListCtrl::FindItems(BLKEYITEM* pItems, int nCount, unsigned long dwThreadId)
+{
+    for (int i = 0; pItems != NULL && i < nCount; ++i)
+    {
+        pItems[i].nIndex = -1;
+        pItems[i].pData = NULL;
+    }
+    return RunKeyBatch(BLM_FINDITEMS, pItems, nCount, dwThreadId);
+}
+
+int CBigListCtrl::RunKeyBatch(UINT nMsg, BLKEYITEM* pItems, int nCount, unsigned long dwThreadId)
+{
+    int nDone = 0;
+    while (pItems != NULL && nDone < nCount)
+    {
+        const int nWanted = nCount - nDone < kBatchChunk ? nCount - nDone : kBatchChunk;
+        CBigListBatchChunk chunk = { pItems + nDone, NULL, nWanted, FALSE };
+        const int nApplied = RunChunk(nMsg, chunk, dwThreadId);
+        nDone += nApplied;
+        if (nApplied < nWanted)
+            break;
+    }
+    return nDone;
+}
+
+// One chunk, done here or on the window's thread; the number of its items done.
+int CBigListCtrl::RunChunk(UINT nMsg, CBigListBatchChunk& rChunk, unsigned long dwThreadId)
+{
+    if (IsDirectCall(dwThreadId))
+        return DoChunk(nMsg, rChunk);
+    LRESULT lResult;
+    Carry(nMsg, reinterpret_cast<WPARAM>(&rChunk), 0, lResult);
+    return static_cast<int>(lResult);
+}
+
+int CBigListCtrl::DoChunk(UINT nMsg, CBigListBatchChunk& rChunk)
+{
+    rChunk.bTaken = TRUE;
+    switch (nMsg)
+    {
+    case BLM_INSERTITEMS:
+        return InsertChunk(rChunk);
+    case BLM_DELETEITEMS:
+        return DeleteChunk(rChunk);
+    default:
+        return FindChunk(rChunk);
+    }
+}
+
+// Takes over all records of the chunk: those not stored (refused, or after
+// a failed allocation) are freed.
+int CBigListCtrl::InsertChunk(CBigListBatchChunk& rChunk)
+{
+    BLINSERTITEM* pItems = static_cast<BLINSERTITEM*>(rChunk.pItems);
+    int nDone = 0;
+    int nFreeFrom = 0;
+    if (!CBusyStore::IsBusy(this))
+    {
+        // StoreRecord frees the record it fails on.
+        nFreeFrom = rChunk.nCount;
+        try
+        {
+            for (; nDone < rChunk.nCount; ++nDone)
+                pItems[nDone].pResult = StoreRecord(rChunk.ppRecords[nDone]);
+        }
+        catch (CException* e)
+        {
+            e->Delete();
+            nFreeFrom = nDone + 1;
+        }
+        catch (const std::bad_alloc&)
+        {
+            nFreeFrom = nDone + 1;
+        }
+    }
+    for (int i = nFreeFrom; i < rChunk.nCount; ++i)
+        delete rChunk.ppRecords[i];
+    return nDone;
+}
+
+int CBigListCtrl::DeleteChunk(CBigListBatchChunk& rChunk)
+{
+    if (CBusyStore::IsBusy(this))
+        return 0;
+    BLKEYITEM* pItems = static_cast<BLKEYITEM*>(rChunk.pItems);
+    const int nCountBefore = m_nItemCount;
+    CDWordArray redraws;
+    for (int i = 0; i < rChunk.nCount; ++i)
+        pItems[i].pData = DeleteKeyInStore(pItems[i].nKey, &pItems[i].nIndex, &redraws);
+    if (m_hWnd != NULL && m_nItemCount != nCountBefore)
+    {
+        // The count once, then each row the single deletes would have
+        // redrawn and that still exists, once; rows past the new count are
+        // repainted by the count change.
+        CListCtrl::SetItemCountEx(m_nItemCount, LVSICF_NOINVALIDATEALL);
+        RedrawRows(redraws);
+    }
+    return rChunk.nCount;
+}
+
+int CBigListCtrl::FindChunk(CBigListBatchChunk& rChunk)
+{
+    if (CBusyStore::IsBusy(this))
+        return 0;
+    BLKEYITEM* pItems = static_cast<BLKEYITEM*>(rChunk.pItems);
+    for (int i = 0; i < rChunk.nCount; ++i)
+        pItems[i].nIndex = _FindItem(pItems[i].nKey, pItems[i].pData);
+    return rChunk.nCount;
+}
+
 int CBigListCtrl::InsertItem(const LVITEMA* /*pItem*/, unsigned long /*dwThreadId*/)
 {
     return 0;
@@ -405,6 +591,29 @@ void* CBigListCtrl::_InsertItem(CListData* pRecord)
         delete pRecord;
         return NULL;
     }
+    return StoreRecord(pRecord);
+}
+
+// Inserts a record whose position is requested in m_nIndex. The two
+// allocations come first: the slot the list grows by, then the key's entry.
+// When either fails the store is left as it was, the record is freed and
+// the failure goes on as the framework's new reports it.
+void* CBigListCtrl::StoreRecord(CListData* pRecord)
+{
+    const BOOL bGrown = m_pItemArray->GetSize() <= m_nItemCount;
+    try
+    {
+        if (bGrown)
+            m_pItemArray->Add(NULL);   // a spare slot, by the array's own growth rule
+        m_pKeyMap->insert(CListDataKeyMap::value_type(pRecord->m_nKey, pRecord));
+    }
+    catch (...)
+    {
+        if (bGrown && m_pItemArray->GetSize() > m_nItemCount)
+            m_pItemArray->RemoveAt(m_pItemArray->GetSize() - 1);
+        delete pRecord;
+        throw;
+    }
 
     const long nPos = pRecord->m_nIndex;
     if (nPos >= 0 && nPos < m_nItemCount)
@@ -412,7 +621,6 @@ void* CBigListCtrl::_InsertItem(CListData* pRecord)
         // Take the occupied row; its item moves to the end.
         CListData* pDisplaced = m_pItemArray->GetAt(nPos);
         m_pItemArray->SetAt(nPos, pRecord);
-        m_pKeyMap->insert(CListDataKeyMap::value_type(pRecord->m_nKey, pRecord));
         PutInSlot(m_nItemCount, pDisplaced);
         ++m_nItemCount;
         return pDisplaced->m_pData;
@@ -421,7 +629,6 @@ void* CBigListCtrl::_InsertItem(CListData* pRecord)
     // At or beyond the end, and also for a negative row: append, so that no
     // item is lost.
     PutInSlot(m_nItemCount, pRecord);
-    m_pKeyMap->insert(CListDataKeyMap::value_type(pRecord->m_nKey, pRecord));
     ++m_nItemCount;
     return pRecord->m_pData;
 }
@@ -464,34 +671,56 @@ void* CBigListCtrl::_DeleteItem(LVITEMA* pItem)
 
 void* CBigListCtrl::_DeleteItem(long nKey, long* pnIndex)
 {
-    if (m_nItemCount <= 0 || CBusyStore::IsBusy(this))
+    if (CBusyStore::IsBusy(this))
+        return NULL;
+    return DeleteKeyInStore(nKey, pnIndex, NULL);
+}
+
+// Delete by key. With pDeferredRedraws the list view is left alone: the
+// rows it would have redrawn are added there, and the caller sets the count
+// and redraws once for many deletes.
+void* CBigListCtrl::DeleteKeyInStore(long nKey, long* pnIndex, CDWordArray* pDeferredRedraws)
+{
+    if (m_nItemCount <= 0)
         return NULL;
     CListDataKeyMap::iterator it = m_pKeyMap->find(nKey);
     if (it == m_pKeyMap->end())
         return NULL;
 
+    const BOOL bView = m_hWnd != NULL && pDeferredRedraws == NULL;
     CListData* pRecord = it->second;
     const long nIndex = pRecord->m_nIndex;
+    int nRedraw = -1;
     if (m_nItemCount >= 2)
     {
         CListData* pLast = m_pItemArray->GetAt(m_nItemCount - 1);
         pLast->m_nIndex = nIndex;
         m_pKeyMap->erase(it);
-        if (m_hWnd != NULL)
+        if (bView)
             CListCtrl::SetItemCountEx(m_nItemCount - 1, LVSICF_NOINVALIDATEALL);
         m_pItemArray->SetAt(pLast->m_nIndex, pLast);
         DropLastSlot();
         --m_nItemCount;
         if (IsVisibleItem(pLast->m_nIndex))
-            RedrawRow(pLast->m_nIndex);
+            nRedraw = pLast->m_nIndex;
     }
     else
     {
         m_pKeyMap->erase(it);
         DropLastSlot();
         m_nItemCount = 0;
-        RedrawRow(0);
-        if (m_hWnd != NULL)
+        nRedraw = 0;
+    }
+    if (pDeferredRedraws != NULL)
+    {
+        if (nRedraw >= 0)
+            pDeferredRedraws->Add(static_cast<DWORD>(nRedraw));
+    }
+    else
+    {
+        if (nRedraw >= 0)
+            RedrawRow(nRedraw);
+        if (bView && m_nItemCount == 0)
             CListCtrl::SetItemCountEx(0, LVSICF_NOINVALIDATEALL);
     }
 
@@ -600,6 +829,26 @@ void CBigListCtrl::RedrawRow(int nRow)
 {
     if (m_hWnd != NULL)
         CListCtrl::RedrawItems(nRow, nRow);
+}
+
+// Redraws the listed rows below the item count, each once; neighbouring
+// rows go in one request.
+void CBigListCtrl::RedrawRows(CDWordArray& rRows)
+{
+    DWORD* pRows = rRows.GetData();
+    const int nRows = static_cast<int>(rRows.GetSize());
+    std::sort(pRows, pRows + nRows);
+    for (int i = 0; i < nRows;)
+    {
+        int j = i;
+        while (j + 1 < nRows && pRows[j + 1] <= pRows[j] + 1)
+            ++j;
+        const int nFirst = static_cast<int>(pRows[i]);
+        const int nLast = static_cast<int>(pRows[j]) < m_nItemCount ? static_cast<int>(pRows[j]) : m_nItemCount - 1;
+        if (nFirst <= nLast)
+            CListCtrl::RedrawItems(nFirst, nLast);
+        i = j + 1;
+    }
 }
 
 // Puts a record into slot nSlot (== m_nItemCount): the spare slot when there
@@ -831,4 +1080,19 @@ LRESULT CBigListCtrl::OnGetItemData(WPARAM wParam, LPARAM /*lParam*/)
 LRESULT CBigListCtrl::OnDeleteAllItems(WPARAM /*wParam*/, LPARAM /*lParam*/)
 {
     return _DeleteAllItems();
+}
+
+LRESULT CBigListCtrl::OnInsertItems(WPARAM wParam, LPARAM /*lParam*/)
+{
+    return DoChunk(BLM_INSERTITEMS, *reinterpret_cast<CBigListBatchChunk*>(wParam));
+}
+
+LRESULT CBigListCtrl::OnDeleteItems(WPARAM wParam, LPARAM /*lParam*/)
+{
+    return DoChunk(BLM_DELETEITEMS, *reinterpret_cast<CBigListBatchChunk*>(wParam));
+}
+
+LRESULT CBigListCtrl::OnFindItems(WPARAM wParam, LPARAM /*lParam*/)
+{
+    return DoChunk(BLM_FINDITEMS, *reinterpret_cast<CBigListBatchChunk*>(wParam));
 }

@@ -12,31 +12,6 @@ using namespace testsupport;
 
 namespace {
 
-// Runs job on a thread of its own while this thread dispatches whatever
-// arrives; false when the job did not end within 30 s (a hang).
-bool RunWhilePumping(const std::function<void()>& job)
-{
-    struct Start
-    {
-        static DWORD WINAPI Thread(void* p)
-        {
-            (*static_cast<std::function<void()>*>(p))();
-            return 0;
-        }
-    };
-    std::function<void()> copy = job;
-    HANDLE hThread = ::CreateThread(NULL, 0, &Start::Thread, &copy, 0, NULL);
-    const DWORD start = ::GetTickCount();
-    DWORD dwWait;
-    while ((dwWait = ::MsgWaitForMultipleObjects(1, &hThread, FALSE, 1000, QS_ALLINPUT)) != WAIT_OBJECT_0 &&
-           ::GetTickCount() - start < 30000)
-        Pump();
-    if (dwWait != WAIT_OBJECT_0)
-        ::WaitForSingleObject(hThread, INFINITE);
-    ::CloseHandle(hThread);
-    return dwWait == WAIT_OBJECT_0;
-}
-
 // What every refused or failed carried call must answer; counts the faults.
 int CarriedCallFaults(CBigListCtrl& list, DWORD tid)
 {
@@ -56,6 +31,16 @@ int CarriedCallFaults(CBigListCtrl& list, DWORD tid)
     nFaults += list.GetItemText(0, 0, szText, sizeof(szText), tid) != FALSE;
     nFaults += list.GetItemText(0, 0, tid) != "";
     nFaults += list.DeleteAllItems(tid) != FALSE;
+    // Batches are refused as a whole, their items answering as refused
+    // single calls do, and the inserts' records freed.
+    BLINSERTITEM inserts[2] = { { 0, 998, FakeData(998), FakeData(1) }, { BL_APPEND, 997, FakeData(997), FakeData(1) } };
+    nFaults += list.InsertItems(inserts, 2, tid) != 0;
+    nFaults += inserts[0].pResult != NULL || inserts[1].pResult != NULL;
+    BLKEYITEM keys[2] = { { 1, -7, FakeData(1) }, { 2, -7, FakeData(2) } };
+    nFaults += list.FindItems(keys, 2, tid) != 0;
+    nFaults += keys[0].nIndex != -1 || keys[1].pData != NULL;
+    nFaults += list.DeleteItems(keys, 2, tid) != 0;
+    nFaults += keys[0].pData != NULL;
     return nFaults;
 }
 
@@ -179,8 +164,7 @@ TEST_P(BigListReentry, CarriedCallsAreRefusedUntilTheOperationEnds)
     pList->onFirstCallback = [&]() {
         // The window's thread pumps while the worker calls in.
         bEnded = RunWhilePumping([&]() { nFaults = CarriedCallFaults(*pList, ::GetCurrentThreadId()); });
-        void* pData = FakeData(3);
-        nFaults += pList->FindItem(1, pData, tid) != -1;   // the host's own call, too
+        nFaults += CarriedCallFaults(*pList, tid);          // the host's own calls, too
         ::InvalidateRect(pList->GetSafeHwnd(), NULL, TRUE);
         Pump();                                            // the list view asks for rows meanwhile
     };
