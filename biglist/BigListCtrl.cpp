@@ -491,15 +491,19 @@ int CBigListCtrl::DeleteChunk(CBigListBatchChunk& rChunk)
     CDWordArray redraws;
     for (int i = 0; i < rChunk.nCount; ++i)
         pItems[i].pData = DeleteKeyInStore(pItems[i].nKey, &pItems[i].nIndex, &redraws);
+    const int nCount = rChunk.nCount;
     if (m_hWnd != NULL && m_nItemCount != nCountBefore)
     {
         // The count once, then each row the single deletes would have
         // redrawn and that still exists, once; rows past the new count are
-        // repainted by the count change.
-        CListCtrl::SetItemCountEx(m_nItemCount, LVSICF_NOINVALIDATEALL);
-        RedrawRows(redraws);
+        // repainted by the count change. Only locals after the count is set
+        // (see DeleteKeyInStore).
+        const HWND hWnd = m_hWnd;
+        const int nItemCount = m_nItemCount;
+        ::SendMessageA(hWnd, LVM_SETITEMCOUNT, static_cast<WPARAM>(nItemCount), LVSICF_NOINVALIDATEALL);
+        RedrawRows(hWnd, redraws, nItemCount);
     }
-    return rChunk.nCount;
+    return nCount;
 }
 
 int CBigListCtrl::FindChunk(CBigListBatchChunk& rChunk)
@@ -661,6 +665,7 @@ void* CBigListCtrl::_DeleteItem(LVITEMA* pItem)
         RedrawRow(0);
         m_nItemCount = 0;
     }
+    // Only locals after the count is set (see DeleteKeyInStore).
     if (m_hWnd != NULL)
         CListCtrl::SetItemCountEx(m_nItemCount, LVSICF_NOINVALIDATEALL);
 
@@ -679,6 +684,13 @@ void* CBigListCtrl::_DeleteItem(long nKey, long* pnIndex)
 // Delete by key. With pDeferredRedraws the list view is left alone: the
 // rows it would have redrawn are added there, and the caller sets the count
 // and redraws once for many deletes.
+//
+// The store is whole again before the list view hears of the change: a list
+// view may notify its owner while it sets its count, and an owner that
+// destroys the window (which empties the store) and deletes this object
+// there must find no half-done delete, nor be followed by any access to the
+// object. So the count is set after the slots are settled, not between, and
+// only locals are used after it.
 void* CBigListCtrl::DeleteKeyInStore(long nKey, long* pnIndex, CDWordArray* pDeferredRedraws)
 {
     if (m_nItemCount <= 0)
@@ -687,47 +699,49 @@ void* CBigListCtrl::DeleteKeyInStore(long nKey, long* pnIndex, CDWordArray* pDef
     if (it == m_pKeyMap->end())
         return NULL;
 
-    const BOOL bView = m_hWnd != NULL && pDeferredRedraws == NULL;
     CListData* pRecord = it->second;
     const long nIndex = pRecord->m_nIndex;
+    void* pData = pRecord->m_pData;
+    m_pKeyMap->erase(it);
     int nRedraw = -1;
     if (m_nItemCount >= 2)
     {
         CListData* pLast = m_pItemArray->GetAt(m_nItemCount - 1);
         pLast->m_nIndex = nIndex;
-        m_pKeyMap->erase(it);
-        if (bView)
-            CListCtrl::SetItemCountEx(m_nItemCount - 1, LVSICF_NOINVALIDATEALL);
-        m_pItemArray->SetAt(pLast->m_nIndex, pLast);
+        m_pItemArray->SetAt(nIndex, pLast);
         DropLastSlot();
         --m_nItemCount;
-        if (IsVisibleItem(pLast->m_nIndex))
-            nRedraw = pLast->m_nIndex;
+        if (IsVisibleItem(nIndex))
+            nRedraw = nIndex;
     }
     else
     {
-        m_pKeyMap->erase(it);
         DropLastSlot();
         m_nItemCount = 0;
         nRedraw = 0;
     }
+    delete pRecord;
+    if (pnIndex != NULL)
+        *pnIndex = nIndex;
+
     if (pDeferredRedraws != NULL)
     {
         if (nRedraw >= 0)
             pDeferredRedraws->Add(static_cast<DWORD>(nRedraw));
+        return pData;
     }
-    else
+    const HWND hWnd = m_hWnd;
+    const int nCount = m_nItemCount;
+    if (hWnd != NULL)
     {
-        if (nRedraw >= 0)
-            RedrawRow(nRedraw);
-        if (bView && m_nItemCount == 0)
-            CListCtrl::SetItemCountEx(0, LVSICF_NOINVALIDATEALL);
+        // The last item's row is redrawn before the count goes to 0; other
+        // rows after the count is set.
+        if (nCount == 0)
+            ::SendMessageA(hWnd, LVM_REDRAWITEMS, 0, 0);
+        ::SendMessageA(hWnd, LVM_SETITEMCOUNT, static_cast<WPARAM>(nCount), LVSICF_NOINVALIDATEALL);
+        if (nCount > 0 && nRedraw >= 0)
+            ::SendMessageA(hWnd, LVM_REDRAWITEMS, static_cast<WPARAM>(nRedraw), static_cast<LPARAM>(nRedraw));
     }
-
-    if (pnIndex != NULL)
-        *pnIndex = nIndex;
-    void* pData = pRecord->m_pData;
-    delete pRecord;
     return pData;
 }
 
@@ -806,10 +820,13 @@ int CBigListCtrl::_DeleteAllItems()
     m_pItemArray->SetSize(0, -1);
     SetCapacity(m_nInitialCapacity, m_nInitialGrowBy);
 
-    if (m_hWnd != NULL)
+    // The owner may destroy the window and delete this object while the list
+    // view sets its count: only locals from there on.
+    const HWND hWnd = m_hWnd;
+    if (hWnd != NULL)
     {
-        CListCtrl::SetItemCountEx(0, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
-        InvalidateRect(NULL, TRUE);
+        ::SendMessageA(hWnd, LVM_SETITEMCOUNT, 0, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+        ::InvalidateRect(hWnd, NULL, TRUE);
     }
     return TRUE;
 }
@@ -831,9 +848,9 @@ void CBigListCtrl::RedrawRow(int nRow)
         CListCtrl::RedrawItems(nRow, nRow);
 }
 
-// Redraws the listed rows below the item count, each once; neighbouring
-// rows go in one request.
-void CBigListCtrl::RedrawRows(CDWordArray& rRows)
+// Redraws the listed rows below nCount, each once; neighbouring rows go in
+// one request.
+void CBigListCtrl::RedrawRows(HWND hWnd, CDWordArray& rRows, int nCount)
 {
     DWORD* pRows = rRows.GetData();
     const int nRows = static_cast<int>(rRows.GetSize());
@@ -844,9 +861,9 @@ void CBigListCtrl::RedrawRows(CDWordArray& rRows)
         while (j + 1 < nRows && pRows[j + 1] <= pRows[j] + 1)
             ++j;
         const int nFirst = static_cast<int>(pRows[i]);
-        const int nLast = static_cast<int>(pRows[j]) < m_nItemCount ? static_cast<int>(pRows[j]) : m_nItemCount - 1;
+        const int nLast = static_cast<int>(pRows[j]) < nCount ? static_cast<int>(pRows[j]) : nCount - 1;
         if (nFirst <= nLast)
-            CListCtrl::RedrawItems(nFirst, nLast);
+            ::SendMessageA(hWnd, LVM_REDRAWITEMS, static_cast<WPARAM>(nFirst), static_cast<LPARAM>(nLast));
         i = j + 1;
     }
 }
@@ -1023,9 +1040,13 @@ void CBigListCtrl::OnColumnclick(NMHDR* pNMHDR, LRESULT* pResult)
 
 void CBigListCtrl::OnClose()
 {
+    // A window destroyed meanwhile (by an owner that may also have deleted
+    // this object) is not closed again.
+    const HWND hWnd = m_hWnd;
     if (m_nItemCount > 0)
         _DeleteAllItems();
-    CListCtrl::OnClose();
+    if (::IsWindow(hWnd))
+        CListCtrl::OnClose();
 }
 
 void CBigListCtrl::OnNcDestroy()

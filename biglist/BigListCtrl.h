@@ -225,7 +225,7 @@ private:
     int RunKeyBatch(UINT nMsg, BLKEYITEM* pItems, int nCount, unsigned long dwThreadId);
     LRESULT FindForListView(const LVFINDINFOA& lvfi);
     void RedrawRow(int nRow);
-    void RedrawRows(CDWordArray& rRows);
+    static void RedrawRows(HWND hWnd, CDWordArray& rRows, int nCount);
     void PutInSlot(int nSlot, CListData* pRecord);
     void DropLastSlot();
     void EraseKeyOf(const CListData* pRecord);

@@ -198,3 +198,141 @@ const ReentryCase kReentryCases[] = {
 INSTANTIATE_TEST_SUITE_P(Operations, BigListReentry, ::testing::ValuesIn(kReentryCases));
 
 } // namespace
+
+namespace {
+
+// A list whose memory becomes inaccessible the moment it is deleted: any
+// later access by the control's code faults at once.
+class CGuardedList : public CTestBigList
+{
+public:
+    static void* operator new(size_t cb)
+    {
+        void* p = ::VirtualAlloc(NULL, cb, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+        if (p == NULL)
+            throw std::bad_alloc();
+        return p;
+    }
+    static void operator delete(void* p)
+    {
+        ::VirtualFree(p, 0, MEM_RELEASE);
+    }
+};
+
+// The owner: its handler of the list's notification destroys the window and
+// deletes the object, as a modeless dialog's owner does.
+class COwnerPanel : public CWnd
+{
+public:
+    CGuardedList* pList = NULL;
+    UINT nDestroyOn = 0;
+    int nHandled = 0;
+
+protected:
+    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+    {
+        const NMHDR* pHdr = reinterpret_cast<const NMHDR*>(lParam);
+        if (pList != NULL && pHdr->hwndFrom == pList->GetSafeHwnd() && pHdr->code == nDestroyOn)
+        {
+            CGuardedList* p = pList;
+            pList = NULL;
+            ++nHandled;
+            p->DestroyWindow();
+            delete p;
+            *pResult = 0;
+            return TRUE;
+        }
+        return CWnd::OnNotify(wParam, lParam, pResult);
+    }
+};
+
+// A list view may notify its owner while it sets its count (the focus or
+// the selection leaving rows that go); Wine's sends nothing there, so this
+// subclass sends what such a list view sends, after the count is set.
+WNDPROC g_pfnListProc = NULL;
+LRESULT CALLBACK NotifyingListProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT lResult = ::CallWindowProcA(g_pfnListProc, hWnd, nMsg, wParam, lParam);
+    if (nMsg == LVM_SETITEMCOUNT)
+    {
+        NMLISTVIEW nm = {};
+        nm.hdr.hwndFrom = hWnd;
+        nm.hdr.idFrom = static_cast<UINT_PTR>(::GetDlgCtrlID(hWnd));
+        nm.hdr.code = LVN_ITEMCHANGED;
+        nm.iItem = static_cast<int>(wParam);
+        nm.uChanged = LVIF_STATE;
+        nm.uOldState = LVIS_FOCUSED | LVIS_SELECTED;
+        ::SendMessageA(::GetParent(hWnd), WM_NOTIFY, nm.hdr.idFrom, reinterpret_cast<LPARAM>(&nm));
+    }
+    return lResult;
+}
+
+struct DeleteFromNotificationCase
+{
+    const char* name;
+    UINT code;                                 // the notification whose handler deletes the list
+    std::function<void(CBigListCtrl&)> act;    // what makes the list send it
+};
+
+class BigListDeletedFromNotification : public BigListFixture,
+                                       public ::testing::WithParamInterface<DeleteFromNotificationCase> {};
+
+TEST_P(BigListDeletedFromNotification, NothingTouchesTheFreedObject)
+{
+    const DeleteFromNotificationCase& c = GetParam();
+    COwnerPanel owner;
+    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 260),
+                               CWnd::FromHandle(Host()), 0x5110));
+    CGuardedList* pList = new CGuardedList;
+    ASSERT_TRUE(pList->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(5, 5, 295, 255), &owner, kListId));
+    pList->InsertColumn(0, "Key", LVCFMT_LEFT, 80);
+    const DWORD tid = ::GetCurrentThreadId();
+    for (long i = 0; i < 10; ++i)
+        pList->InsertItem(i, 100 + i, FakeData(i), tid);
+    pList->SetItemCountEx(10, LVSICF_NOINVALIDATEALL);
+    Pump();
+    const HWND hList = pList->GetSafeHwnd();
+    g_pfnListProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(hList, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NotifyingListProc)));
+    owner.pList = pList;
+    owner.nDestroyOn = c.code;
+
+    c.act(*pList);
+    Pump();
+
+    EXPECT_EQ(1, owner.nHandled) << c.name << ": the owner's handler ran";
+    EXPECT_FALSE(::IsWindow(hList)) << c.name;
+    if (owner.pList != NULL)
+    {
+        owner.pList->DestroyWindow();
+        delete owner.pList;
+    }
+    owner.DestroyWindow();
+}
+
+const DeleteFromNotificationCase kDeleteFromNotificationCases[] = {
+    { "DeleteByKey", LVN_ITEMCHANGED, [](CBigListCtrl& l) {
+          long n = 0;
+          EXPECT_EQ(FakeData(3), l.DeleteItem(103L, &n, ::GetCurrentThreadId()));
+      } },
+    { "DeleteByRow", LVN_ITEMCHANGED, [](CBigListCtrl& l) {
+          LVITEMA item = {};
+          item.iItem = 3;
+          EXPECT_EQ(FakeData(3), l.DeleteItem(&item, ::GetCurrentThreadId()));
+      } },
+    { "DeleteBatch", LVN_ITEMCHANGED, [](CBigListCtrl& l) {
+          BLKEYITEM keys[2] = { { 103, -1, NULL }, { 104, -1, NULL } };
+          EXPECT_EQ(2, l.DeleteItems(keys, 2, ::GetCurrentThreadId()));
+          EXPECT_EQ(FakeData(4), keys[1].pData);
+      } },
+    { "DeleteAll", LVN_ITEMCHANGED, [](CBigListCtrl& l) { EXPECT_TRUE(l.DeleteAllItems(::GetCurrentThreadId())); } },
+    { "Close", LVN_ITEMCHANGED, [](CBigListCtrl& l) { ::SendMessageA(l.GetSafeHwnd(), WM_CLOSE, 0, 0); } },
+    { "DeleteByKeyFromAWorker", LVN_ITEMCHANGED, [](CBigListCtrl& l) {
+          EXPECT_TRUE(RunWhilePumping([&]() { long n = 0; l.DeleteItem(103L, &n, ::GetCurrentThreadId()); }));
+      } },
+};
+
+INSTANTIATE_TEST_SUITE_P(Owners, BigListDeletedFromNotification, ::testing::ValuesIn(kDeleteFromNotificationCases),
+    [](const ::testing::TestParamInfo<DeleteFromNotificationCase>& info) { return std::string(info.param.name); });
+
+} // namespace
