@@ -30,17 +30,55 @@ BEGIN_MESSAGE_MAP(CBigListCtrl, CListCtrl)
     ON_MESSAGE(BLM_FINDITEMS, OnFindItems)
 END_MESSAGE_MAP()
 
-// One chunk of a batch, on the caller's stack while the window's thread
+// One message of a batch, on the caller's stack while the window's thread
 // works on it.
 struct CBigListBatchChunk
 {
     void* pItems;            // BLINSERTITEM or BLKEYITEM
     CListData** ppRecords;   // inserts: the records made for the items
     int nCount;
-    BOOL bTaken;             // set by the window's thread: the records are its own
+    BOOL bSliced;            // stop once the time slice is used (carried chunks)
+    BOOL bFailed;            // an insert ran out of memory; its record is freed
 };
 
 namespace {
+
+// A carried chunk returns to the window's queue after this much work, so
+// that the window's thread answers its other messages (one of them between
+// two chunks, at least) while a worker loads millions of items. Measured
+// (bench/biglist_results.md): up to about this much work per message the
+// longest wait of a message posted to the window's thread during a worker's
+// fill stays at the machine's noise; the round trip per message costs about
+// a fifth of it under Wine.
+const LONGLONG kSliceMicroseconds = 2000;
+
+// Whether the slice that began at start is used up; looked at every 64 items.
+class CSlice
+{
+public:
+    explicit CSlice(BOOL bSliced) : m_bSliced(bSliced), m_end(0)
+    {
+        if (bSliced)
+        {
+            LARGE_INTEGER freq, now;
+            ::QueryPerformanceFrequency(&freq);
+            ::QueryPerformanceCounter(&now);
+            m_end = now.QuadPart + freq.QuadPart * kSliceMicroseconds / 1000000;
+        }
+    }
+    bool IsOver(int nDone) const
+    {
+        if (!m_bSliced || (nDone & 63) != 0 || nDone == 0)
+            return false;
+        LARGE_INTEGER now;
+        ::QueryPerformanceCounter(&now);
+        return now.QuadPart >= m_end;
+    }
+
+private:
+    BOOL m_bSliced;
+    LONGLONG m_end;
+};
 
 // Stored in the caller's data-pointer variable before a carried find: the
 // handler always overwrites it, so finding it afterwards means the message
@@ -359,7 +397,8 @@ int CBigListCtrl::InsertItems(BLINSERTITEM* pItems, int nCount, unsigned long dw
     // The records are made on the calling thread, as InsertItem makes its
     // one, while the window's thread is free for other work.
     int nDone = 0;
-    while (nDone < nCount)
+    bool bStop = false;
+    while (nDone < nCount && !bStop)
     {
         const int nWanted = nCount - nDone < kBatchChunk ? nCount - nDone : kBatchChunk;
         BLINSERTITEM* pChunkItems = pItems + nDone;
@@ -378,18 +417,27 @@ int CBigListCtrl::InsertItems(BLINSERTITEM* pItems, int nCount, unsigned long dw
         catch (const std::bad_alloc&)
         {
             // Out of memory: the items made so far go, the rest are not done.
+            bStop = true;
         }
-        CBigListBatchChunk chunk = { pChunkItems, ppRecords, nMade, FALSE };
-        const int nApplied = nMade > 0 ? RunChunk(BLM_INSERTITEMS, chunk, dwThreadId) : 0;
-        if (!chunk.bTaken)
+        // The window's thread takes the records it stores; those it did not
+        // take (refused, not delivered, after a failure) are freed here.
+        int nOffset = 0;
+        while (nOffset < nMade)
         {
-            // The window never took them.
-            for (int i = 0; i < nMade; ++i)
-                delete ppRecords[i];
+            CBigListBatchChunk chunk = { pChunkItems + nOffset, ppRecords + nOffset, nMade - nOffset, FALSE, FALSE };
+            const int nApplied = RunChunk(BLM_INSERTITEMS, chunk, dwThreadId);
+            nOffset += nApplied;
+            nDone += nApplied;
+            if (chunk.bFailed)
+                ++nOffset;
+            if (chunk.bFailed || nApplied == 0)
+            {
+                bStop = true;
+                break;
+            }
         }
-        nDone += nApplied;
-        if (nApplied < nWanted)
-            break;
+        for (int i = nOffset; i < nMade; ++i)
+            delete ppRecords[i];
     }
     delete[] ppRecords;
     return nDone;
@@ -418,20 +466,24 @@ int CBigListCtrl::RunKeyBatch(UINT nMsg, BLKEYITEM* pItems, int nCount, unsigned
     while (pItems != NULL && nDone < nCount)
     {
         const int nWanted = nCount - nDone < kBatchChunk ? nCount - nDone : kBatchChunk;
-        CBigListBatchChunk chunk = { pItems + nDone, NULL, nWanted, FALSE };
+        CBigListBatchChunk chunk = { pItems + nDone, NULL, nWanted, FALSE, FALSE };
         const int nApplied = RunChunk(nMsg, chunk, dwThreadId);
-        nDone += nApplied;
-        if (nApplied < nWanted)
+        if (nApplied == 0)
             break;
+        nDone += nApplied;
     }
     return nDone;
 }
 
-// One chunk, done here or on the window's thread; the number of its items done.
+// One chunk, done here at once or carried to the window's thread, which
+// does at least one item and stops when its time slice is used up. The
+// number of items done from the chunk's first; 0 when refused or not
+// delivered.
 int CBigListCtrl::RunChunk(UINT nMsg, CBigListBatchChunk& rChunk, unsigned long dwThreadId)
 {
     if (IsDirectCall(dwThreadId))
         return DoChunk(nMsg, rChunk);
+    rChunk.bSliced = TRUE;
     LRESULT lResult;
     Carry(nMsg, reinterpret_cast<WPARAM>(&rChunk), 0, lResult);
     return static_cast<int>(lResult);
@@ -439,7 +491,9 @@ int CBigListCtrl::RunChunk(UINT nMsg, CBigListBatchChunk& rChunk, unsigned long 
 
 int CBigListCtrl::DoChunk(UINT nMsg, CBigListBatchChunk& rChunk)
 {
-    rChunk.bTaken = TRUE;
+    // Refused as a whole during a delete-all or sort of this list.
+    if (CBusyStore::IsBusy(this))
+        return 0;
     switch (nMsg)
     {
     case BLM_INSERTITEMS:
@@ -451,47 +505,37 @@ int CBigListCtrl::DoChunk(UINT nMsg, CBigListBatchChunk& rChunk)
     }
 }
 
-// Takes over all records of the chunk: those not stored (refused, or after
-// a failed allocation) are freed.
 int CBigListCtrl::InsertChunk(CBigListBatchChunk& rChunk)
 {
     BLINSERTITEM* pItems = static_cast<BLINSERTITEM*>(rChunk.pItems);
+    const CSlice slice(rChunk.bSliced);
     int nDone = 0;
-    int nFreeFrom = 0;
-    if (!CBusyStore::IsBusy(this))
+    try
     {
-        // StoreRecord frees the record it fails on.
-        nFreeFrom = rChunk.nCount;
-        try
-        {
-            for (; nDone < rChunk.nCount; ++nDone)
-                pItems[nDone].pResult = StoreRecord(rChunk.ppRecords[nDone]);
-        }
-        catch (CException* e)
-        {
-            e->Delete();
-            nFreeFrom = nDone + 1;
-        }
-        catch (const std::bad_alloc&)
-        {
-            nFreeFrom = nDone + 1;
-        }
+        for (; nDone < rChunk.nCount && !slice.IsOver(nDone); ++nDone)
+            pItems[nDone].pResult = StoreRecord(rChunk.ppRecords[nDone]);
     }
-    for (int i = nFreeFrom; i < rChunk.nCount; ++i)
-        delete rChunk.ppRecords[i];
+    catch (CException* e)
+    {
+        e->Delete();
+        rChunk.bFailed = TRUE;   // StoreRecord freed the record it failed on
+    }
+    catch (const std::bad_alloc&)
+    {
+        rChunk.bFailed = TRUE;
+    }
     return nDone;
 }
 
 int CBigListCtrl::DeleteChunk(CBigListBatchChunk& rChunk)
 {
-    if (CBusyStore::IsBusy(this))
-        return 0;
     BLKEYITEM* pItems = static_cast<BLKEYITEM*>(rChunk.pItems);
     const int nCountBefore = m_nItemCount;
+    const CSlice slice(rChunk.bSliced);
     CDWordArray redraws;
-    for (int i = 0; i < rChunk.nCount; ++i)
-        pItems[i].pData = DeleteKeyInStore(pItems[i].nKey, &pItems[i].nIndex, &redraws);
-    const int nCount = rChunk.nCount;
+    int nDone = 0;
+    for (; nDone < rChunk.nCount && !slice.IsOver(nDone); ++nDone)
+        pItems[nDone].pData = DeleteKeyInStore(pItems[nDone].nKey, &pItems[nDone].nIndex, &redraws);
     if (m_hWnd != NULL && m_nItemCount != nCountBefore)
     {
         // The count once, then each row the single deletes would have
@@ -503,17 +547,17 @@ int CBigListCtrl::DeleteChunk(CBigListBatchChunk& rChunk)
         ::SendMessageA(hWnd, LVM_SETITEMCOUNT, static_cast<WPARAM>(nItemCount), LVSICF_NOINVALIDATEALL);
         RedrawRows(hWnd, redraws, nItemCount);
     }
-    return nCount;
+    return nDone;
 }
 
 int CBigListCtrl::FindChunk(CBigListBatchChunk& rChunk)
 {
-    if (CBusyStore::IsBusy(this))
-        return 0;
     BLKEYITEM* pItems = static_cast<BLKEYITEM*>(rChunk.pItems);
-    for (int i = 0; i < rChunk.nCount; ++i)
-        pItems[i].nIndex = _FindItem(pItems[i].nKey, pItems[i].pData);
-    return rChunk.nCount;
+    const CSlice slice(rChunk.bSliced);
+    int nDone = 0;
+    for (; nDone < rChunk.nCount && !slice.IsOver(nDone); ++nDone)
+        pItems[nDone].nIndex = _FindItem(pItems[nDone].nKey, pItems[nDone].pData);
+    return nDone;
 }
 
 int CBigListCtrl::InsertItem(const LVITEMA* /*pItem*/, unsigned long /*dwThreadId*/)

@@ -28,12 +28,15 @@
 // with the outcome of the same single calls made one after the other, in
 // the batch's order (rows, the key map's first-wins rule, m_nIndex, the
 // list view's count, callbacks), including keys repeated inside a batch.
-// Called from another thread, a batch is carried in chunks of up to
-// kBatchChunk items, one message each, so that the window's thread goes back
-// to its queue between chunks. A host may rely on this: every item of a
-// batch is done, in order, before the call returns; other threads' calls
-// (and the window's own messages) may run between two chunks, never inside
-// one. The chunk size is not part of the interface.
+// Called from another thread, a batch is carried in chunks, one message
+// each: a chunk is at most kBatchChunk items and about 2 ms of the window's
+// thread's work, so that the window's thread goes back to its queue between
+// chunks and keeps answering while a worker loads millions of items. A host
+// may rely on this: every item of a batch is done, in order, before the call
+// returns; other threads' calls (and the window's own messages) may run
+// between two chunks, never inside one. Called on the window's thread (or
+// before a window exists), a batch is done at once. The chunk size is not
+// part of the interface.
 // The result is the number of items done, counted from the first. It is
 // below n only when the rest were refused: a chunk that arrives during a
 // delete-all or sort of this list is refused as a whole, as the single
@@ -63,7 +66,7 @@ typedef CArray<CListData*, CListData*> CListDataArray;
 #define BLM_GETITEMDATA     (WM_USER + 7)  // wParam row
 #define BLM_DELETEALLITEMS  (WM_USER + 8)
 // Chunks of a batch; wParam points to the chunk, the result is the number of
-// its items done.
+// its items done (0: refused).
 #define BLM_INSERTITEMS     (WM_USER + 9)
 #define BLM_DELETEITEMS     (WM_USER + 10)
 #define BLM_FINDITEMS       (WM_USER + 11)
@@ -137,8 +140,7 @@ public:
     int InsertItems(BLINSERTITEM* pItems, int nCount, unsigned long dwThreadId);
     int DeleteItems(BLKEYITEM* pItems, int nCount, unsigned long dwThreadId);
     int FindItems(BLKEYITEM* pItems, int nCount, unsigned long dwThreadId);
-    // Items per carried chunk: about 4 ms of the window's thread per chunk at
-    // a million items, 15 at ten million (bench/biglist_results.md).
+    // Most items per carried chunk (the records an insert makes ahead).
     enum { kBatchChunk = 8192 };
 
     // Sorts by nColumn; the same column again sorts the other way. Window's
