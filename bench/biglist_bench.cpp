@@ -33,6 +33,7 @@
 #include <string.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -890,27 +891,42 @@ struct Pinger
     }
 };
 
-struct BatchJob
+// Runs job on a thread of its own while this (the window's) thread pumps.
+void RunWhilePumping(const std::function<void()>& job)
 {
-    CBenchList* pList;
-    const std::vector<long>* pKeys;
-    int nPerBatch;
-    HANDLE hDone;
-    double dNs;
-    int nDone;
-
-    static DWORD WINAPI Run(void* p)
+    struct Start
     {
-        BatchJob* job = static_cast<BatchJob*>(p);
-        const DWORD tid = ::GetCurrentThreadId();
-        const std::vector<long>& keys = *job->pKeys;
-        const int n = static_cast<int>(keys.size());
-        std::vector<BLINSERTITEM> items(job->nPerBatch);
-        job->nDone = 0;
-        const double t0 = NowNs();
-        for (int nFrom = 0; nFrom < n; nFrom += job->nPerBatch)
+        static DWORD WINAPI Run(void* p)
         {
-            const int nCount = std::min(job->nPerBatch, n - nFrom);
+            (*static_cast<std::function<void()>*>(p))();
+            return 0;
+        }
+    };
+    std::function<void()> copy = job;
+    HANDLE hThread = ::CreateThread(NULL, 0, &Start::Run, &copy, 0, NULL);
+    PumpUntil(hThread);
+    ::CloseHandle(hThread);
+}
+
+// Worker fill of a fresh list in InsertItems calls of nPerBatch items; ns
+// per item, the longest answer in ms.
+bool WorkerFill(const std::vector<long>& keys, int nPerBatch, HWND hPlain, double& rNs, double& rLongestMs)
+{
+    CBenchList list;
+    if (!CreateList(list))
+        return false;
+    PumpPending();
+    const int n = static_cast<int>(keys.size());
+    int nDone = 0;
+    Pinger pinger;
+    pinger.Start(hPlain);
+    RunWhilePumping([&]() {
+        const DWORD tid = ::GetCurrentThreadId();
+        std::vector<BLINSERTITEM> items(nPerBatch);
+        const double t0 = NowNs();
+        for (int nFrom = 0; nFrom < n; nFrom += nPerBatch)
+        {
+            const int nCount = std::min(nPerBatch, n - nFrom);
             for (int i = 0; i < nCount; ++i)
             {
                 const long nKey = keys[nFrom + i];
@@ -918,32 +934,12 @@ struct BatchJob
                 items[i].nKey = nKey;
                 items[i].pData = DataOf(nKey);
             }
-            job->nDone += job->pList->InsertItems(items.data(), nCount, tid);
+            nDone += list.InsertItems(items.data(), nCount, tid);
         }
-        job->dNs = (NowNs() - t0) / n;
-        ::SetEvent(job->hDone);
-        return 0;
-    }
-};
-
-// Worker fill of a fresh list; ns per item, the longest answer in ms.
-bool WorkerFill(const std::vector<long>& keys, int nPerBatch, HWND hPlain, double& rNs, double& rLongestMs)
-{
-    CBenchList list;
-    if (!CreateList(list))
-        return false;
-    PumpPending();
-    BatchJob job = { &list, &keys, nPerBatch, ::CreateEventA(NULL, TRUE, FALSE, NULL), 0.0, 0 };
-    Pinger pinger;
-    pinger.Start(hPlain);
-    HANDLE hThread = ::CreateThread(NULL, 0, &BatchJob::Run, &job, 0, NULL);
-    PumpUntil(job.hDone);
+        rNs = (NowNs() - t0) / n;
+    });
     rLongestMs = pinger.Stop();
-    ::WaitForSingleObject(hThread, INFINITE);
-    ::CloseHandle(hThread);
-    ::CloseHandle(job.hDone);
-    rNs = job.dNs;
-    const bool bAll = job.nDone == static_cast<int>(keys.size()) && list.GetItemCount() == job.nDone;
+    const bool bAll = nDone == n && list.GetItemCount() == n;
     list.DeleteAllItems(::GetCurrentThreadId());
     list.DestroyWindow();
     return bAll;
@@ -971,51 +967,30 @@ bool WindowFill(const std::vector<long>& keys, HWND hPlain, double& rNs, double&
     return bAll;
 }
 
-struct RoundTripJob
-{
-    HWND hPlain;
-    CBenchList* pList;
-    HANDLE hDone;
-    double dSendUs;
-    double dCarriedInsertUs;
-
-    static DWORD WINAPI Run(void* p)
-    {
-        RoundTripJob* job = static_cast<RoundTripJob*>(p);
-        const DWORD tid = ::GetCurrentThreadId();
-        std::vector<double> sends, inserts;
-        for (int i = 0; i < kCarriedCalls; ++i)
-        {
-            const double t0 = NowNs();
-            ::SendMessageA(job->hPlain, WM_APP, 0, 0);
-            sends.push_back(NowNs() - t0);
-        }
-        for (int i = 0; i < kCarriedCalls; ++i)
-        {
-            const double t0 = NowNs();
-            job->pList->InsertItem(BL_APPEND, i, DataOf(i), tid);
-            inserts.push_back(NowNs() - t0);
-        }
-        job->dSendUs = Median(sends) / 1000.0;
-        job->dCarriedInsertUs = Median(inserts) / 1000.0;
-        ::SetEvent(job->hDone);
-        return 0;
-    }
-};
-
+// A worker's bare SendMessage and carried single InsertItem, medians in us.
 bool RoundTrips(HWND hPlain, double& rSendUs, double& rCarriedInsertUs)
 {
     CBenchList list;
     if (!CreateList(list))
         return false;
-    RoundTripJob job = { hPlain, &list, ::CreateEventA(NULL, TRUE, FALSE, NULL), 0.0, 0.0 };
-    HANDLE hThread = ::CreateThread(NULL, 0, &RoundTripJob::Run, &job, 0, NULL);
-    PumpUntil(job.hDone);
-    ::WaitForSingleObject(hThread, INFINITE);
-    ::CloseHandle(hThread);
-    ::CloseHandle(job.hDone);
-    rSendUs = job.dSendUs;
-    rCarriedInsertUs = job.dCarriedInsertUs;
+    RunWhilePumping([&]() {
+        const DWORD tid = ::GetCurrentThreadId();
+        std::vector<double> sends, inserts;
+        for (int i = 0; i < kCarriedCalls; ++i)
+        {
+            const double t0 = NowNs();
+            ::SendMessageA(hPlain, WM_APP, 0, 0);
+            sends.push_back(NowNs() - t0);
+        }
+        for (int i = 0; i < kCarriedCalls; ++i)
+        {
+            const double t0 = NowNs();
+            list.InsertItem(BL_APPEND, i, DataOf(i), tid);
+            inserts.push_back(NowNs() - t0);
+        }
+        rSendUs = Median(sends) / 1000.0;
+        rCarriedInsertUs = Median(inserts) / 1000.0;
+    });
     list.DestroyWindow();
     return true;
 }

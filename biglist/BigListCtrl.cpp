@@ -28,6 +28,7 @@ BEGIN_MESSAGE_MAP(CBigListCtrl, CListCtrl)
     ON_MESSAGE(BLM_INSERTITEMS, OnInsertItems)
     ON_MESSAGE(BLM_DELETEITEMS, OnDeleteItems)
     ON_MESSAGE(BLM_FINDITEMS, OnFindItems)
+    ON_MESSAGE(BLM_QUEUEMARK, OnQueueMark)
 END_MESSAGE_MAP()
 
 // One message of a batch, on the caller's stack while the window's thread
@@ -39,17 +40,20 @@ struct CBigListBatchChunk
     int nCount;
     BOOL bSliced;            // stop once the time slice is used (carried chunks)
     BOOL bFailed;            // an insert ran out of memory; its record is freed
+    BOOL bQueueBusy;         // other messages were waiting in the window's queue
 };
 
 namespace {
 
 // A carried chunk returns to the window's queue after this much work, so
-// that the window's thread answers its other messages (one of them between
-// two chunks, at least) while a worker loads millions of items. Measured
-// (bench/biglist_results.md): up to about this much work per message the
-// longest wait of a message posted to the window's thread during a worker's
-// fill stays at the machine's noise; the round trip per message costs about
-// a fifth of it under Wine.
+// that the window's thread answers its other messages while a worker loads
+// millions of items. Between two chunks of a worker that sends at once the
+// window's thread handles one queued message, so a chunk must take less than
+// the time between two of them, or they pile up. Measured with chunks of a
+// fixed count (bench/biglist_results.md): up to about 4 ms of work per chunk
+// the longest wait of a message posted every 5 ms stayed at the machine's
+// noise, past it the wait grew with the chunk; 2 ms leaves room, and the
+// round trip per chunk (about 0.4 ms under Wine) costs a fifth of it.
 const LONGLONG kSliceMicroseconds = 2000;
 
 // Whether the slice that began at start is used up; looked at every 64 items.
@@ -398,6 +402,8 @@ int CBigListCtrl::InsertItems(BLINSERTITEM* pItems, int nCount, unsigned long dw
     // one, while the window's thread is free for other work.
     int nDone = 0;
     bool bStop = false;
+    HANDLE hMark = NULL;
+    const HWND hWnd = m_hWnd;
     while (nDone < nCount && !bStop)
     {
         const int nWanted = nCount - nDone < kBatchChunk ? nCount - nDone : kBatchChunk;
@@ -424,13 +430,13 @@ int CBigListCtrl::InsertItems(BLINSERTITEM* pItems, int nCount, unsigned long dw
         int nOffset = 0;
         while (nOffset < nMade)
         {
-            CBigListBatchChunk chunk = { pChunkItems + nOffset, ppRecords + nOffset, nMade - nOffset, FALSE, FALSE };
+            CBigListBatchChunk chunk = { pChunkItems + nOffset, ppRecords + nOffset, nMade - nOffset, FALSE, FALSE, FALSE };
             const int nApplied = RunChunk(BLM_INSERTITEMS, chunk, dwThreadId);
             nOffset += nApplied;
             nDone += nApplied;
             if (chunk.bFailed)
                 ++nOffset;
-            if (chunk.bFailed || nApplied == 0)
+            if (chunk.bFailed || nApplied == 0 || (nDone < nCount && !LetQueueRun(hWnd, chunk, hMark)))
             {
                 bStop = true;
                 break;
@@ -440,6 +446,8 @@ int CBigListCtrl::InsertItems(BLINSERTITEM* pItems, int nCount, unsigned long dw
             delete ppRecords[i];
     }
     delete[] ppRecords;
+    if (hMark != NULL)
+        ::CloseHandle(hMark);
     return nDone;
 }
 
@@ -463,16 +471,53 @@ int CBigListCtrl::FindItems(BLKEYITEM* pItems, int nCount, unsigned long dwThrea
 int CBigListCtrl::RunKeyBatch(UINT nMsg, BLKEYITEM* pItems, int nCount, unsigned long dwThreadId)
 {
     int nDone = 0;
+    HANDLE hMark = NULL;
+    const HWND hWnd = m_hWnd;
     while (pItems != NULL && nDone < nCount)
     {
         const int nWanted = nCount - nDone < kBatchChunk ? nCount - nDone : kBatchChunk;
-        CBigListBatchChunk chunk = { pItems + nDone, NULL, nWanted, FALSE, FALSE };
+        CBigListBatchChunk chunk = { pItems + nDone, NULL, nWanted, FALSE, FALSE, FALSE };
         const int nApplied = RunChunk(nMsg, chunk, dwThreadId);
-        if (nApplied == 0)
-            break;
         nDone += nApplied;
+        if (nApplied == 0 || (nDone < nCount && !LetQueueRun(hWnd, chunk, hMark)))
+            break;
     }
+    if (hMark != NULL)
+        ::CloseHandle(hMark);
     return nDone;
+}
+
+// Between two carried chunks: when messages were waiting in the window's
+// queue, lets the window's thread handle them before the next chunk. A
+// thread that sends at once would otherwise be served first every time (the
+// window's thread takes sent messages before posted ones), and the posted
+// messages would pile up behind a long batch. A mark posted behind them
+// comes back when they are done; meanwhile messages sent to this thread are
+// handled, as during a send. FALSE when the window is gone.
+BOOL CBigListCtrl::LetQueueRun(HWND hWnd, const CBigListBatchChunk& rChunk, HANDLE& rhMark)
+{
+    if (!rChunk.bQueueBusy || hWnd == NULL)
+        return TRUE;
+    if (rhMark == NULL)
+        rhMark = ::CreateEventA(NULL, FALSE, FALSE, NULL);
+    if (rhMark == NULL || !::PostMessageA(hWnd, BLM_QUEUEMARK, 0, reinterpret_cast<LPARAM>(rhMark)))
+        return ::IsWindow(hWnd);
+    for (;;)
+    {
+        const DWORD dwWait = ::MsgWaitForMultipleObjects(1, &rhMark, FALSE, 100, QS_SENDMESSAGE);
+        if (dwWait == WAIT_OBJECT_0)
+            return TRUE;
+        if (dwWait == WAIT_OBJECT_0 + 1)
+        {
+            MSG msg;
+            ::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        }
+        else if (!::IsWindow(hWnd))
+        {
+            // Destroyed: its queue, the mark with it, is gone.
+            return FALSE;
+        }
+    }
 }
 
 // One chunk, done here at once or carried to the window's thread, which
@@ -494,15 +539,24 @@ int CBigListCtrl::DoChunk(UINT nMsg, CBigListBatchChunk& rChunk)
     // Refused as a whole during a delete-all or sort of this list.
     if (CBusyStore::IsBusy(this))
         return 0;
+    int nDone;
     switch (nMsg)
     {
     case BLM_INSERTITEMS:
-        return InsertChunk(rChunk);
+        nDone = InsertChunk(rChunk);
+        break;
     case BLM_DELETEITEMS:
-        return DeleteChunk(rChunk);
+        nDone = DeleteChunk(rChunk);
+        break;
     default:
-        return FindChunk(rChunk);
+        nDone = FindChunk(rChunk);
+        break;
     }
+    // Nothing of this object from here: a delete may have let the owner
+    // delete it.
+    if (rChunk.bSliced)
+        rChunk.bQueueBusy = HIWORD(::GetQueueStatus(QS_POSTMESSAGE | QS_INPUT | QS_PAINT | QS_TIMER)) != 0;
+    return nDone;
 }
 
 int CBigListCtrl::InsertChunk(CBigListBatchChunk& rChunk)
@@ -1160,4 +1214,10 @@ LRESULT CBigListCtrl::OnDeleteItems(WPARAM wParam, LPARAM /*lParam*/)
 LRESULT CBigListCtrl::OnFindItems(WPARAM wParam, LPARAM /*lParam*/)
 {
     return DoChunk(BLM_FINDITEMS, *reinterpret_cast<CBigListBatchChunk*>(wParam));
+}
+
+LRESULT CBigListCtrl::OnQueueMark(WPARAM /*wParam*/, LPARAM lParam)
+{
+    ::SetEvent(reinterpret_cast<HANDLE>(lParam));
+    return 0;
 }

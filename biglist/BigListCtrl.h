@@ -70,6 +70,8 @@ typedef CArray<CListData*, CListData*> CListDataArray;
 #define BLM_INSERTITEMS     (WM_USER + 9)
 #define BLM_DELETEITEMS     (WM_USER + 10)
 #define BLM_FINDITEMS       (WM_USER + 11)
+// Posted by a batch's thread between chunks; lParam an event to set.
+#define BLM_QUEUEMARK       (WM_USER + 12)
 
 // Requested row of a batch item that goes to the end (any row at or beyond
 // the end, and a negative one, appends as well).
@@ -171,6 +173,9 @@ protected:
 
 // Store, as it runs on the window's thread
 protected:
+    // Takes over the record. Refused, it frees it; when memory runs out it
+    // frees it, leaves the store as it was and lets the failure go on as
+    // the plain new reports it.
     void* _InsertItem(CListData* pRecord);
     void* _DeleteItem(LVITEMA* pItem);
     void* _DeleteItem(long nKey, long* pnIndex);
@@ -211,6 +216,7 @@ protected:
     afx_msg LRESULT OnInsertItems(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDeleteItems(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnFindItems(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnQueueMark(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -225,6 +231,7 @@ private:
     int DeleteChunk(CBigListBatchChunk& rChunk);
     int FindChunk(CBigListBatchChunk& rChunk);
     int RunKeyBatch(UINT nMsg, BLKEYITEM* pItems, int nCount, unsigned long dwThreadId);
+    static BOOL LetQueueRun(HWND hWnd, const CBigListBatchChunk& rChunk, HANDLE& rhMark);
     LRESULT FindForListView(const LVFINDINFOA& lvfi);
     void RedrawRow(int nRow);
     static void RedrawRows(HWND hWnd, CDWordArray& rRows, int nCount);
