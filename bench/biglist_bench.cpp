@@ -909,12 +909,16 @@ void RunWhilePumping(const std::function<void()>& job)
 }
 
 // Worker fill of a fresh list in InsertItems calls of nPerBatch items; ns
-// per item, the longest answer in ms.
-bool WorkerFill(const std::vector<long>& keys, int nPerBatch, HWND hPlain, double& rNs, double& rLongestMs)
+// per item, the longest answer in ms. bPresized: the window's thread sets the
+// capacity to the item count first.
+bool WorkerFill(const std::vector<long>& keys, int nPerBatch, HWND hPlain, double& rNs, double& rLongestMs,
+                bool bPresized = false)
 {
     CBenchList list;
     if (!CreateList(list))
         return false;
+    if (bPresized)
+        list.SetCapacity(static_cast<int>(keys.size()), 2048);
     PumpPending();
     const int n = static_cast<int>(keys.size());
     int nDone = 0;
@@ -997,7 +1001,7 @@ bool RoundTrips(HWND hPlain, double& rSendUs, double& rCarriedInsertUs)
 
 struct BatchFigures
 {
-    std::vector<double> windowNs, workerNs, workerLongestMs, windowLongestMs, sendUs, carriedUs;
+    std::vector<double> windowNs, workerNs, workerLongestMs, windowLongestMs, sendUs, carriedUs, sizedNs, sizedLongestMs;
 };
 
 // Per round, side by side: the window's own fill, the worker's, the round trips.
@@ -1015,6 +1019,10 @@ bool MeasureBatches(int n, int rounds, HWND hPlain, BatchFigures& f)
             return false;
         f.workerNs.push_back(ns);
         f.workerLongestMs.push_back(ms);
+        if (!WorkerFill(keys, 100000, hPlain, ns, ms, true))
+            return false;
+        f.sizedNs.push_back(ns);
+        f.sizedLongestMs.push_back(ms);
         if (!RoundTrips(hPlain, send, carried))
             return false;
         f.sendUs.push_back(send);
@@ -1070,6 +1078,8 @@ void PrintBatches(const BatchFigures& one, const BatchFigures& ten, int rounds1,
            bTen ? RatioFig(ten.workerNs, ten.windowNs).c_str() : "-");
     row("longest answer of the window's thread to a posted message, worker fill", &BatchFigures::workerLongestMs,
         "%.1f", "ms", "<= 50 ms");
+    row("worker thread, InsertItems, list pre-sized (SetCapacity to the count)", &BatchFigures::sizedNs, "%.0f", "ns", "");
+    row("longest answer, worker fill of the pre-sized list", &BatchFigures::sizedLongestMs, "%.1f", "ms", "<= 50 ms");
     row("the same during the window's own fill", &BatchFigures::windowLongestMs, "%.1f", "ms", "");
     row("bare cross-thread SendMessage round trip (median of 2,000)", &BatchFigures::sendUs, "%.0f", "us", "");
     row("worker thread, InsertItem singly, carried (median of 2,000)", &BatchFigures::carriedUs, "%.0f", "us", "");

@@ -45,15 +45,12 @@ struct CBigListBatchChunk
 
 namespace {
 
-// A carried chunk returns to the window's queue after this much work, so
-// that the window's thread answers its other messages while a worker loads
-// millions of items. Between two chunks of a worker that sends at once the
-// window's thread handles one queued message, so a chunk must take less than
-// the time between two of them, or they pile up. Measured with chunks of a
-// fixed count (bench/biglist_results.md): up to about 4 ms of work per chunk
-// the longest wait of a message posted every 5 ms stayed at the machine's
-// noise, past it the wait grew with the chunk; 2 ms leaves room, and the
-// round trip per chunk (about 0.4 ms under Wine) costs a fifth of it.
+// A carried chunk returns to the window's queue after this much work: a
+// message that arrives for the window's thread while a chunk runs waits
+// at most this long, and the round trip between chunks (about 0.2 to 0.4 ms
+// under Wine) costs a fifth of it or less. Measured (bench/biglist_results.md)
+// with chunks of a fixed count: the fill's cost per item stopped falling at
+// about 2,000 items a chunk, some 2 to 4 ms of work on the loaded machine.
 const LONGLONG kSliceMicroseconds = 2000;
 
 // Whether the slice that began at start is used up; looked at every 64 items.

@@ -31,7 +31,10 @@
 // Called from another thread, a batch is carried in chunks, one message
 // each: a chunk is at most kBatchChunk items and about 2 ms of the window's
 // thread's work, so that the window's thread goes back to its queue between
-// chunks and keeps answering while a worker loads millions of items. A host
+// chunks and keeps answering while a worker loads millions of items; when
+// messages wait there, the batch's thread lets them be handled before it
+// sends the next chunk (it posts BLM_QUEUEMARK behind them and waits for it,
+// handling messages sent to its own thread meanwhile). A host
 // may rely on this: every item of a batch is done, in order, before the call
 // returns; other threads' calls (and the window's own messages) may run
 // between two chunks, never inside one. Called on the window's thread (or
