@@ -408,18 +408,35 @@ TEST_F(BigListRows, DerivedClassHandsOverItsOwnRecord)
 
 // Lumivane's allocations of a node's size fail while a test says so (the
 // exception's own small block must still be had).
+// At 64 bits the runtime is linked into the DLL, whose operator new calls
+// the imported malloc; at 32 bits the DLL imports operator new itself.
 bool g_bFailMalloc = false;
 void* (__cdecl* g_pfnMalloc)(size_t) = NULL;
 void* __cdecl FailingMalloc(size_t cb)
 {
-    return g_bFailMalloc && cb >= 512 ? NULL : g_pfnMalloc(cb);
+    if (g_bFailMalloc && cb >= 512)
+    {
+#ifdef _WIN64
+        return NULL;
+#else
+        throw std::bad_alloc();
+#endif
+    }
+    return g_pfnMalloc(cb);
 }
+#ifdef _WIN64
+const char* const kAllocDll = "msvcrt.dll";
+const char* const kAllocFunction = "malloc";
+#else
+const char* const kAllocDll = "libstdc++-6.dll";
+const char* const kAllocFunction = "_Znwj";
+#endif
 
 // The key index needs a new node (a full leaf of 64 keys splits) when the
 // record goes into an occupied row; that allocation fails.
 TEST_F(BigListRows, InsertThatRunsOutOfMemoryChangesNothing)
 {
-    testsupport::ImportPatch patch(::GetModuleHandleA("Lumivane.dll"), "msvcrt.dll", "malloc",
+    testsupport::ImportPatch patch(::GetModuleHandleA("Lumivane.dll"), kAllocDll, kAllocFunction,
                                    reinterpret_cast<const void*>(&FailingMalloc));
     ASSERT_TRUE(patch.Active());
     g_pfnMalloc = reinterpret_cast<void* (__cdecl*)(size_t)>(patch.Original());
