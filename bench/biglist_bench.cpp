@@ -163,10 +163,22 @@ public:
             pSlots[i]->m_nIndex = i;
     }
 
+    // The longest time the window's thread spent on one carried batch chunk.
+    double longestChunkNs = 0.0;
+
 protected:
     virtual int OnCBSortItem(long, long, long, void* pData1, long, long, void* pData2)
     {
         return CompareValues(pData1, pData2);
+    }
+    virtual LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
+    {
+        if (nMsg != BLM_INSERTITEMS)
+            return CBigListCtrl::WindowProc(nMsg, wParam, lParam);
+        const double t0 = NowNs();
+        const LRESULT lResult = CBigListCtrl::WindowProc(nMsg, wParam, lParam);
+        longestChunkNs = std::max(longestChunkNs, NowNs() - t0);
+        return lResult;
     }
 };
 
@@ -912,7 +924,7 @@ void RunWhilePumping(const std::function<void()>& job)
 // per item, the longest answer in ms. bPresized: the window's thread sets the
 // capacity to the item count first.
 bool WorkerFill(const std::vector<long>& keys, int nPerBatch, HWND hPlain, double& rNs, double& rLongestMs,
-                bool bPresized = false)
+                bool bPresized = false, double* pLongestChunkMs = NULL)
 {
     CBenchList list;
     if (!CreateList(list))
@@ -943,6 +955,8 @@ bool WorkerFill(const std::vector<long>& keys, int nPerBatch, HWND hPlain, doubl
         rNs = (NowNs() - t0) / n;
     });
     rLongestMs = pinger.Stop();
+    if (pLongestChunkMs != NULL)
+        *pLongestChunkMs = list.longestChunkNs / 1e6;
     const bool bAll = nDone == n && list.GetItemCount() == n;
     list.DeleteAllItems(::GetCurrentThreadId());
     list.DestroyWindow();
@@ -1001,7 +1015,8 @@ bool RoundTrips(HWND hPlain, double& rSendUs, double& rCarriedInsertUs)
 
 struct BatchFigures
 {
-    std::vector<double> windowNs, workerNs, workerLongestMs, windowLongestMs, sendUs, carriedUs, sizedNs, sizedLongestMs;
+    std::vector<double> windowNs, workerNs, workerLongestMs, windowLongestMs, sendUs, carriedUs, sizedNs, sizedLongestMs,
+        longestChunkMs;
 };
 
 // Per round, side by side: the window's own fill, the worker's, the round trips.
@@ -1015,10 +1030,12 @@ bool MeasureBatches(int n, int rounds, HWND hPlain, BatchFigures& f)
             return false;
         f.windowNs.push_back(ns);
         f.windowLongestMs.push_back(ms);
-        if (!WorkerFill(keys, 100000, hPlain, ns, ms))
+        double chunk = 0.0;
+        if (!WorkerFill(keys, 100000, hPlain, ns, ms, false, &chunk))
             return false;
         f.workerNs.push_back(ns);
         f.workerLongestMs.push_back(ms);
+        f.longestChunkMs.push_back(chunk);
         if (!WorkerFill(keys, 100000, hPlain, ns, ms, true))
             return false;
         f.sizedNs.push_back(ns);
@@ -1078,6 +1095,7 @@ void PrintBatches(const BatchFigures& one, const BatchFigures& ten, int rounds1,
            bTen ? RatioFig(ten.workerNs, ten.windowNs).c_str() : "-");
     row("longest answer of the window's thread to a posted message, worker fill", &BatchFigures::workerLongestMs,
         "%.1f", "ms", "<= 50 ms");
+    row("longest chunk on the window's thread, worker fill", &BatchFigures::longestChunkMs, "%.1f", "ms", "");
     row("worker thread, InsertItems, list pre-sized (SetCapacity to the count)", &BatchFigures::sizedNs, "%.0f", "ns", "");
     row("longest answer, worker fill of the pre-sized list", &BatchFigures::sizedLongestMs, "%.1f", "ms", "<= 50 ms");
     row("the same during the window's own fill", &BatchFigures::windowLongestMs, "%.1f", "ms", "");
