@@ -1,6 +1,7 @@
 // Carried calls on their failure paths: a window destroyed while a call is
-// on its way, and calls that arrive while a delete-all or a sort calls the
-// host back and the host pumps messages.
+// on its way, calls that arrive while a delete-all or a sort calls the host
+// back and the host pumps messages, and an owner that destroys the window
+// and deletes the list from the list view's notification.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -196,10 +197,6 @@ const ReentryCase kReentryCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Operations, BigListReentry, ::testing::ValuesIn(kReentryCases));
-
-} // namespace
-
-namespace {
 
 // A list whose memory becomes inaccessible the moment it is deleted: any
 // later access by the control's code faults at once.
