@@ -268,7 +268,7 @@ void __cdecl HashSwapped(void* context, void* a, void* b)
     h->Add(1, static_cast<int*>(a) - h->base, static_cast<int*>(b) - h->base);
 }
 
-// The quicksort exactly as prescribed (selection up to 8, pivot the greater
+// The plain quicksort, step by step (selection up to 8, pivot the greater
 // of first and middle, the larger side deferred), with no other way out.
 void PlainQuicksort(std::vector<int>& v, SequenceHash& h)
 {
