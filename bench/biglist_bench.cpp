@@ -10,12 +10,17 @@
 //   key index's bytes per entry, find by key, delete by key
 //   and by row (store share; the list view's share apart), column sort with
 //   myqsort against qsort and std::sort, bytes per item, and a carried call
-//   against a bare cross-thread SendMessage. A last table sets each per-item
-//   figure at 10,000,000 against the one at 1,000,000.
+//   against a bare cross-thread SendMessage; a worker filling the list
+//   through InsertItems against the window's thread inserting singly, with
+//   the longest time the window's thread took to answer a message a third
+//   thread posted meanwhile. A last table sets each per-item figure at
+//   10,000,000 against the one at 1,000,000.
 // Run with "--quick" for 1,000,000 items only, "--ten N" for 10,000,000 only
 // with N rounds, "--growth N" for the growth figures alone: a dependent
 // random read through a block as large as the store, and the store filled,
-// searched and emptied in key order, at both counts.
+// searched and emptied in key order, at both counts; "--batch R1 R10 [S]"
+// for the batch figures alone, R1 rounds at 1,000,000 and R10 at 10,000,000,
+// after S rounds of batch calls of growing size.
 #include <afxwin.h>
 #include <afxcmn.h>
 #include <afxtempl.h>
@@ -28,6 +33,7 @@
 #include <string.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -157,10 +163,22 @@ public:
             pSlots[i]->m_nIndex = i;
     }
 
+    // The longest time the window's thread spent on one carried batch chunk.
+    double longestChunkNs = 0.0;
+
 protected:
     virtual int OnCBSortItem(long, long, long, void* pData1, long, long, void* pData2)
     {
         return CompareValues(pData1, pData2);
+    }
+    virtual LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
+    {
+        if (nMsg != BLM_INSERTITEMS)
+            return CBigListCtrl::WindowProc(nMsg, wParam, lParam);
+        const double t0 = NowNs();
+        const LRESULT lResult = CBigListCtrl::WindowProc(nMsg, wParam, lParam);
+        longestChunkNs = std::max(longestChunkNs, NowNs() - t0);
+        return lResult;
     }
 };
 
@@ -256,10 +274,21 @@ void Fill(CBenchList& list, const std::vector<long>& keys)
         list.InsertItem(static_cast<long>(i), keys[i], DataOf(keys[i]), tid);
 }
 
+// The longest time between a third thread's PostMessage (the time rides in
+// lParam, in ns) and the window's thread handling it.
+double g_dLongestAnswerNs = 0.0;
+
 LRESULT CALLBACK PlainWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     if (nMsg == WM_APP)
         return 1;
+    if (nMsg == WM_APP + 1)
+    {
+        const double dWait = NowNs() - static_cast<double>(lParam);
+        if (dWait > g_dLongestAnswerNs)
+            g_dLongestAnswerNs = dWait;
+        return 0;
+    }
     return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
 }
 
@@ -832,6 +861,249 @@ void PrintGrowth(int rounds)
     }
 }
 
+/////////////////////////////////////////////////////////////////////////////
+// Batches: a worker fills the list through InsertItems while the window's
+// thread pumps, against the window's thread inserting the same items singly;
+// a third thread posts a message to the window's thread every few
+// milliseconds and the longest wait for an answer is kept.
+
+const int kPingMs = 5;
+
+struct Pinger
+{
+    HWND hWnd;
+    volatile LONG bStop;
+    HANDLE hThread;
+
+    static DWORD WINAPI Run(void* p)
+    {
+        Pinger* pinger = static_cast<Pinger*>(p);
+        while (!pinger->bStop)
+        {
+            ::PostMessageA(pinger->hWnd, WM_APP + 1, 0, static_cast<LPARAM>(NowNs()));
+            ::Sleep(kPingMs);
+        }
+        return 0;
+    }
+    void Start(HWND h)
+    {
+        hWnd = h;
+        bStop = FALSE;
+        g_dLongestAnswerNs = 0.0;
+        hThread = ::CreateThread(NULL, 0, &Run, this, 0, NULL);
+    }
+    // The longest answer, in ms, once the last posted message is answered.
+    double Stop()
+    {
+        bStop = TRUE;
+        ::WaitForSingleObject(hThread, INFINITE);
+        ::CloseHandle(hThread);
+        PumpPending();
+        return g_dLongestAnswerNs / 1e6;
+    }
+};
+
+// Runs job on a thread of its own while this (the window's) thread pumps.
+void RunWhilePumping(const std::function<void()>& job)
+{
+    struct Start
+    {
+        static DWORD WINAPI Run(void* p)
+        {
+            (*static_cast<std::function<void()>*>(p))();
+            return 0;
+        }
+    };
+    std::function<void()> copy = job;
+    HANDLE hThread = ::CreateThread(NULL, 0, &Start::Run, &copy, 0, NULL);
+    PumpUntil(hThread);
+    ::CloseHandle(hThread);
+}
+
+// Worker fill of a fresh list in InsertItems calls of nPerBatch items; ns
+// per item, the longest answer in ms. bPresized: the window's thread sets the
+// capacity to the item count first.
+bool WorkerFill(const std::vector<long>& keys, int nPerBatch, HWND hPlain, double& rNs, double& rLongestMs,
+                bool bPresized = false, double* pLongestChunkMs = NULL)
+{
+    CBenchList list;
+    if (!CreateList(list))
+        return false;
+    if (bPresized)
+        list.SetCapacity(static_cast<int>(keys.size()), 2048);
+    PumpPending();
+    const int n = static_cast<int>(keys.size());
+    int nDone = 0;
+    Pinger pinger;
+    pinger.Start(hPlain);
+    RunWhilePumping([&]() {
+        const DWORD tid = ::GetCurrentThreadId();
+        std::vector<BLINSERTITEM> items(nPerBatch);
+        const double t0 = NowNs();
+        for (int nFrom = 0; nFrom < n; nFrom += nPerBatch)
+        {
+            const int nCount = std::min(nPerBatch, n - nFrom);
+            for (int i = 0; i < nCount; ++i)
+            {
+                const long nKey = keys[nFrom + i];
+                items[i].nIndex = BL_APPEND;
+                items[i].nKey = nKey;
+                items[i].pData = DataOf(nKey);
+            }
+            nDone += list.InsertItems(items.data(), nCount, tid);
+        }
+        rNs = (NowNs() - t0) / n;
+    });
+    rLongestMs = pinger.Stop();
+    if (pLongestChunkMs != NULL)
+        *pLongestChunkMs = list.longestChunkNs / 1e6;
+    const bool bAll = nDone == n && list.GetItemCount() == n;
+    list.DeleteAllItems(::GetCurrentThreadId());
+    list.DestroyWindow();
+    return bAll;
+}
+
+// The window's thread inserting the same items singly, the third thread
+// posting meanwhile; ns per item, the longest answer in ms.
+bool WindowFill(const std::vector<long>& keys, HWND hPlain, double& rNs, double& rLongestMs)
+{
+    CBenchList list;
+    if (!CreateList(list))
+        return false;
+    PumpPending();
+    const DWORD tid = ::GetCurrentThreadId();
+    Pinger pinger;
+    pinger.Start(hPlain);
+    const double t0 = NowNs();
+    for (size_t i = 0; i < keys.size(); ++i)
+        list.InsertItem(BL_APPEND, keys[i], DataOf(keys[i]), tid);
+    rNs = (NowNs() - t0) / keys.size();
+    rLongestMs = pinger.Stop();
+    const bool bAll = list.GetItemCount() == static_cast<int>(keys.size());
+    list.DeleteAllItems(tid);
+    list.DestroyWindow();
+    return bAll;
+}
+
+// A worker's bare SendMessage and carried single InsertItem, medians in us.
+bool RoundTrips(HWND hPlain, double& rSendUs, double& rCarriedInsertUs)
+{
+    CBenchList list;
+    if (!CreateList(list))
+        return false;
+    RunWhilePumping([&]() {
+        const DWORD tid = ::GetCurrentThreadId();
+        std::vector<double> sends, inserts;
+        for (int i = 0; i < kCarriedCalls; ++i)
+        {
+            const double t0 = NowNs();
+            ::SendMessageA(hPlain, WM_APP, 0, 0);
+            sends.push_back(NowNs() - t0);
+        }
+        for (int i = 0; i < kCarriedCalls; ++i)
+        {
+            const double t0 = NowNs();
+            list.InsertItem(BL_APPEND, i, DataOf(i), tid);
+            inserts.push_back(NowNs() - t0);
+        }
+        rSendUs = Median(sends) / 1000.0;
+        rCarriedInsertUs = Median(inserts) / 1000.0;
+    });
+    list.DestroyWindow();
+    return true;
+}
+
+struct BatchFigures
+{
+    std::vector<double> windowNs, workerNs, workerLongestMs, windowLongestMs, sendUs, carriedUs, sizedNs, sizedLongestMs,
+        longestChunkMs;
+};
+
+// Per round, side by side: the window's own fill, the worker's, the round trips.
+bool MeasureBatches(int n, int rounds, HWND hPlain, BatchFigures& f)
+{
+    const std::vector<long> keys = Permutation(n, 11u);
+    for (int r = 0; r < rounds; ++r)
+    {
+        double ns = 0.0, ms = 0.0, send = 0.0, carried = 0.0;
+        if (!WindowFill(keys, hPlain, ns, ms))
+            return false;
+        f.windowNs.push_back(ns);
+        f.windowLongestMs.push_back(ms);
+        double chunk = 0.0;
+        if (!WorkerFill(keys, 100000, hPlain, ns, ms, false, &chunk))
+            return false;
+        f.workerNs.push_back(ns);
+        f.workerLongestMs.push_back(ms);
+        f.longestChunkMs.push_back(chunk);
+        if (!WorkerFill(keys, 100000, hPlain, ns, ms, true))
+            return false;
+        f.sizedNs.push_back(ns);
+        f.sizedLongestMs.push_back(ms);
+        if (!RoundTrips(hPlain, send, carried))
+            return false;
+        f.sendUs.push_back(send);
+        f.carriedUs.push_back(carried);
+        Progress("batches, a round done at %.0f items", n);
+    }
+    return true;
+}
+
+// Batch calls of growing size: the worker's fill of a million per item and
+// the longest answer. With chunks counted instead of timed (a build with
+// kBatchChunk 65536 and no time slice) each call is one message, and this
+// table measures what a chunk of that many items costs.
+bool PrintChunkSweep(HWND hPlain, int rounds)
+{
+    const std::vector<long> keys = Permutation(1000000, 13u);
+    printf("\nWorker fill of 1,000,000 items by batch calls of growing size (per item, and the longest answer to a "
+           "message posted every %d ms; median [min, max] of %d rounds)\n\n", kPingMs, rounds);
+    printf("| Items per InsertItems call | Worker fill per item | Longest answer |\n|---|---|---|\n");
+    for (int k = 256; k <= CBigListCtrl::kBatchChunk; k *= 2)
+    {
+        std::vector<double> ns, ms;
+        for (int r = 0; r < rounds; ++r)
+        {
+            double a = 0.0, b = 0.0;
+            if (!WorkerFill(keys, k, hPlain, a, b))
+                return false;
+            ns.push_back(a);
+            ms.push_back(b);
+        }
+        printf("| %d | %s | %s |\n", k, Fig(ns, "%.0f", "ns").c_str(), Fig(ms, "%.1f", "ms").c_str());
+        fflush(stdout);
+    }
+    return true;
+}
+
+void PrintBatches(const BatchFigures& one, const BatchFigures& ten, int rounds1, int rounds10)
+{
+    printf("\nWorker fill through InsertItems (batches of 100,000, carried in chunks of at most %d items and about "
+           "2 ms of the window's thread) against the window's thread inserting the same items singly, side by side in each round; per item: median [min, max] of "
+           "%d rounds at 1,000,000 and %d at 10,000,000\n\n", static_cast<int>(CBigListCtrl::kBatchChunk), rounds1,
+           rounds10);
+    printf("| Figure | 1,000,000 items | 10,000,000 items | Goal |\n|---|---|---|---|\n");
+    const bool bTen = !ten.windowNs.empty();
+    auto row = [&](const char* what, const std::vector<double> BatchFigures::*fig, const char* format,
+                   const char* unit, const char* goal) {
+        printf("| %s | %s | %s | %s |\n", what, Fig(one.*fig, format, unit).c_str(),
+               bTen ? Fig(ten.*fig, format, unit).c_str() : "-", goal);
+    };
+    row("window's thread, InsertItem singly", &BatchFigures::windowNs, "%.0f", "ns", "");
+    row("worker thread, InsertItems", &BatchFigures::workerNs, "%.0f", "ns", "");
+    printf("| worker / window (per round) | %s | %s | <= 1.5 |\n", RatioFig(one.workerNs, one.windowNs).c_str(),
+           bTen ? RatioFig(ten.workerNs, ten.windowNs).c_str() : "-");
+    row("longest answer of the window's thread to a posted message, worker fill", &BatchFigures::workerLongestMs,
+        "%.1f", "ms", "<= 50 ms");
+    row("longest chunk on the window's thread, worker fill", &BatchFigures::longestChunkMs, "%.1f", "ms", "");
+    row("worker thread, InsertItems, list pre-sized (SetCapacity to the count)", &BatchFigures::sizedNs, "%.0f", "ns", "");
+    row("longest answer, worker fill of the pre-sized list", &BatchFigures::sizedLongestMs, "%.1f", "ms", "<= 50 ms");
+    row("the same during the window's own fill", &BatchFigures::windowLongestMs, "%.1f", "ms", "");
+    row("bare cross-thread SendMessage round trip (median of 2,000)", &BatchFigures::sendUs, "%.0f", "us", "");
+    row("worker thread, InsertItem singly, carried (median of 2,000)", &BatchFigures::carriedUs, "%.0f", "us", "");
+    fflush(stdout);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -874,6 +1146,22 @@ int main(int argc, char** argv)
     if (argc > 2 && strcmp(argv[1], "--growth") == 0)
     {
         PrintGrowth(atoi(argv[2]));
+        return 0;
+    }
+
+    // "--batch R1 R10 [S]": only the batch figures, R1 rounds at a million
+    // and R10 at ten million (0: none), after a chunk sweep of S rounds.
+    if (argc > 3 && strcmp(argv[1], "--batch") == 0)
+    {
+        const int nSweep = argc > 4 ? atoi(argv[4]) : 0;
+        BatchFigures b1, b10;
+        if ((nSweep > 0 && !PrintChunkSweep(hPlain, nSweep)) || !MeasureBatches(1000000, atoi(argv[2]), hPlain, b1) ||
+            (atoi(argv[3]) > 0 && !MeasureBatches(10000000, atoi(argv[3]), hPlain, b10)))
+        {
+            printf("biglist_bench: a fill lost items\n");
+            return 1;
+        }
+        PrintBatches(b1, b10, atoi(argv[2]), atoi(argv[3]));
         return 0;
     }
 
@@ -986,6 +1274,17 @@ int main(int argc, char** argv)
         rows.push_back(Row{ "carried FindItem from a worker thread (3 blocks of 2,000 calls)", Fig(carried, "%.0f", "us"),
                             Fig(bare, "%.0f", "us") + " SendMessage", RatioFig(carried, bare), "<= 1.2" });
         PrintTable("List view and threads (1,000,000 items; medians of blocks)", rows);
+    }
+
+    // A worker's fill through batches against the window's own fill.
+    {
+        BatchFigures b1, b10;
+        if (!MeasureBatches(1000000, 5, hPlain, b1) || (!bQuick && !MeasureBatches(10000000, 3, hPlain, b10)))
+        {
+            printf("biglist_bench: a fill lost items\n");
+            return 1;
+        }
+        PrintBatches(b1, b10, 5, bQuick ? 0 : 3);
     }
 
     if (!bQuick)

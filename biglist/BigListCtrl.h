@@ -7,6 +7,7 @@
 ///   the object; a derived class supplies the content through the OnCB...
 ///   callbacks. The members that touch the store may be called from any
 ///   thread.
+
 #ifndef BIGLIST_BIGLISTCTRL_H
 #define BIGLIST_BIGLISTCTRL_H
 
@@ -29,6 +30,35 @@ typedef CArray<CListData*, CListData*> CListDataArray;
 #define BLM_SETITEM         (WM_USER + 6)  ///< 0x406, carries SetItem and SetItemText. wParam LVITEMA*, lParam expected data or 0
 #define BLM_GETITEMDATA     (WM_USER + 7)  ///< 0x407, carries GetItemData. wParam row
 #define BLM_DELETEALLITEMS  (WM_USER + 8)  ///< 0x408, carries DeleteAllItems. wParam and lParam 0
+#define BLM_INSERTITEMS     (WM_USER + 9)   ///< 0x409, carries a chunk of InsertItems. wParam the chunk; result: its items done (0: refused)
+#define BLM_DELETEITEMS     (WM_USER + 10)  ///< 0x40A, carries a chunk of DeleteItems. wParam the chunk; result: its items done (0: refused)
+#define BLM_FINDITEMS       (WM_USER + 11)  ///< 0x40B, carries a chunk of FindItems. wParam the chunk; result: its items done (0: refused)
+#define BLM_QUEUEMARK       (WM_USER + 12)  ///< 0x40C, posted by a batch's thread between chunks. lParam an event the window's thread sets
+
+/// Requested row of a batch item that goes to the end (any row at or beyond
+/// the end, and a negative one, appends as well).
+#define BL_APPEND 0x7FFFFFFFL
+
+/// One item of CBigListCtrl::InsertItems: what InsertItem takes, and what it answers.
+struct BLINSERTITEM
+{
+    long nIndex;      ///< requested row, or BL_APPEND
+    long nKey;        ///< the item's key
+    void* pData;      ///< the host's data of the item
+    void* pResult;    ///< out: the data of the record that went last, NULL when not done
+};
+
+/// One item of CBigListCtrl::DeleteItems and CBigListCtrl::FindItems.
+struct BLKEYITEM
+{
+    long nKey;        ///< the key to delete or find
+    long nIndex;      ///< out: the row the item had (delete: written only when found; find: -1 when not)
+    void* pData;      ///< out: the item's data, NULL when not found or not done
+};
+
+/// @cond IMPLEMENTATION
+struct CBigListBatchChunk;
+/// @endcond
 
 /// @cond IMPLEMENTATION
 #undef AFX_DATA
@@ -66,6 +96,29 @@ typedef CArray<CListData*, CListData*> CListDataArray;
 /// answer TRUE), an insert frees its record, and the list view gets no text
 /// for its rows meanwhile. A nested delete-all or sort of the same list is
 /// refused the same way (DeleteAllItems answers FALSE).
+///
+/// Batches: InsertItems, DeleteItems and FindItems do n items in one call,
+/// with the outcome of the same single calls made one after the other, in
+/// the batch's order (rows, the key map's first-wins rule, m_nIndex, the
+/// list view's count, callbacks), including keys repeated inside a batch.
+/// Called from another thread, a batch is carried in chunks, one message
+/// each: a chunk is at most kBatchChunk items and about 2 ms of the window's
+/// thread's work, so that the window's thread goes back to its queue between
+/// chunks and keeps answering while a worker loads millions of items; when
+/// messages wait there, the batch's thread lets them be handled before it
+/// sends the next chunk (it posts BLM_QUEUEMARK behind them and waits for it,
+/// handling messages sent to its own thread meanwhile). A host
+/// may rely on this: every item of a batch is done, in order, before the call
+/// returns; other threads' calls (and the window's own messages) may run
+/// between two chunks, never inside one. Called on the window's thread (or
+/// before a window exists), a batch is done at once. The chunk size is not
+/// part of the interface.
+/// The result is the number of items done, counted from the first. It is
+/// below n only when the rest were refused: a chunk that arrives during a
+/// delete-all or sort of this list is refused as a whole, as the single
+/// calls are, and so are the chunks after it; or the window is gone; or
+/// memory ran out. The items not done carry the answers of a refused single
+/// call (NULL, -1).
 ///
 /// | Message handled | Value | What the control does |
 /// |---|---|---|
@@ -169,6 +222,17 @@ public:
     /// TRUE; FALSE when refused during another delete-all or sort.
     int DeleteAllItems(unsigned long dwThreadId);
 
+    /// Batches (see the file's description): results in each item, the
+    /// number of items done from the first returned. Inserts n records as n
+    /// InsertItem calls would.
+    int InsertItems(BLINSERTITEM* pItems, int nCount, unsigned long dwThreadId);
+    /// Deletes n items by key as n DeleteItem calls by key would.
+    int DeleteItems(BLKEYITEM* pItems, int nCount, unsigned long dwThreadId);
+    /// Finds n keys as n FindItem calls would (rows and data out).
+    int FindItems(BLKEYITEM* pItems, int nCount, unsigned long dwThreadId);
+    /// Most items per carried chunk (the records an insert makes ahead).
+    enum { kBatchChunk = 8192 };
+
     /// Sorts by nColumn; the same column again sorts the other way. Window's
     /// thread only; does not repaint. The order comes from OnCBSortItem.
     void OnSortItems(int nColumn);
@@ -219,6 +283,9 @@ protected:
 // Store, as it runs on the window's thread
 protected:
     /// Inserts a record allocated with new (InsertItem without carrying).
+    /// Takes over the record. Refused, it frees it; when memory runs out it
+    /// frees it, leaves the store as it was and lets the failure go on as
+    /// the plain new reports it.
     void* _InsertItem(CListData* pRecord);
     /// Deletes by row (DeleteItem without carrying).
     void* _DeleteItem(LVITEMA* pItem);
@@ -264,14 +331,28 @@ protected:
     afx_msg LRESULT OnSetItem(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetItemData(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDeleteAllItems(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnInsertItems(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnDeleteItems(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnFindItems(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnQueueMark(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
     BOOL IsDirectCall(unsigned long dwThreadId) const;
     BOOL Carry(UINT nMsg, WPARAM wParam, LPARAM lParam, LRESULT& rResult);
     void* GetItemIfPresent(LVITEMA* pItem, BOOL* pbPresent);
+    void* StoreRecord(CListData* pRecord);
+    void* DeleteKeyInStore(long nKey, long* pnIndex, CDWordArray* pDeferredRedraws);
+    int RunChunk(UINT nMsg, CBigListBatchChunk& rChunk, unsigned long dwThreadId);
+    int DoChunk(UINT nMsg, CBigListBatchChunk& rChunk);
+    int InsertChunk(CBigListBatchChunk& rChunk);
+    int DeleteChunk(CBigListBatchChunk& rChunk);
+    int FindChunk(CBigListBatchChunk& rChunk);
+    int RunKeyBatch(UINT nMsg, BLKEYITEM* pItems, int nCount, unsigned long dwThreadId);
+    static BOOL LetQueueRun(HWND hWnd, const CBigListBatchChunk& rChunk, HANDLE& rhMark);
     LRESULT FindForListView(const LVFINDINFOA& lvfi);
     void RedrawRow(int nRow);
+    static void RedrawRows(HWND hWnd, CDWordArray& rRows, int nCount);
     void PutInSlot(int nSlot, CListData* pRecord);
     void DropLastSlot();
     void EraseKeyOf(const CListData* pRecord);

@@ -79,6 +79,31 @@ void BigListFixture::PaintList()
 bool BigListFixture::StoreMessagesOnly(HWND, UINT message, WPARAM, LPARAM)
 {
     return message == LVM_REDRAWITEMS || message == LVM_SETITEMCOUNT ||
-           (message >= WM_USER + 1 && message <= WM_USER + 8) || message == WM_CLOSE ||
+           (message >= BLM_INSERTITEM && message <= BLM_FINDITEMS) || message == WM_CLOSE ||
            message == WM_DESTROY || message == WM_NCDESTROY;
+}
+
+// Runs job on a thread of its own while this thread dispatches whatever
+// arrives; false when the job did not end within 30 s (a hang).
+bool RunWhilePumping(const std::function<void()>& job)
+{
+    struct Start
+    {
+        static DWORD WINAPI Thread(void* p)
+        {
+            (*static_cast<std::function<void()>*>(p))();
+            return 0;
+        }
+    };
+    std::function<void()> copy = job;
+    HANDLE hThread = ::CreateThread(NULL, 0, &Start::Thread, &copy, 0, NULL);
+    const DWORD start = ::GetTickCount();
+    DWORD dwWait;
+    while ((dwWait = ::MsgWaitForMultipleObjects(1, &hThread, FALSE, 1000, QS_ALLINPUT)) != WAIT_OBJECT_0 &&
+           ::GetTickCount() - start < 30000)
+        testsupport::Pump();
+    if (dwWait != WAIT_OBJECT_0)
+        ::WaitForSingleObject(hThread, INFINITE);
+    ::CloseHandle(hThread);
+    return dwWait == WAIT_OBJECT_0;
 }

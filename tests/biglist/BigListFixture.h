@@ -5,6 +5,7 @@
 #ifndef TESTS_BIGLIST_BIGLISTFIXTURE_H
 #define TESTS_BIGLIST_BIGLISTFIXTURE_H
 
+#include <functional>
 #include <memory>
 
 #include "MessageRecorder.h"
@@ -42,5 +43,9 @@ protected:
     CWnd m_panel;
     std::unique_ptr<CTestBigList> m_pList;
 };
+
+// Runs job on a thread of its own while this thread dispatches whatever
+// arrives; false when the job did not end within 30 s (a hang).
+bool RunWhilePumping(const std::function<void()>& job);
 
 #endif // TESTS_BIGLIST_BIGLISTFIXTURE_H

@@ -237,6 +237,157 @@ TEST(Myqsort, NineOrMorePartitionFirst)
     }
 }
 
+// The callback sequence as a running hash: each call's kind and the two
+// element numbers, in order.
+struct SequenceHash
+{
+    const int* base = NULL;
+    unsigned long long hash = 1469598103934665603ULL;
+    long long calls = 0;
+    void Add(int kind, size_t i, size_t j)
+    {
+        for (unsigned long long v : { static_cast<unsigned long long>(kind), static_cast<unsigned long long>(i),
+                                      static_cast<unsigned long long>(j) })
+            hash = (hash ^ v) * 1099511628211ULL;
+        ++calls;
+    }
+};
+
+int __cdecl HashCompare(void* context, const void* a, const void* b)
+{
+    SequenceHash* h = static_cast<SequenceHash*>(context);
+    const int* x = static_cast<const int*>(a);
+    const int* y = static_cast<const int*>(b);
+    h->Add(0, x - h->base, y - h->base);
+    return *x > *y ? 1 : (*x < *y ? -1 : 0);
+}
+
+void __cdecl HashSwapped(void* context, void* a, void* b)
+{
+    SequenceHash* h = static_cast<SequenceHash*>(context);
+    h->Add(1, static_cast<int*>(a) - h->base, static_cast<int*>(b) - h->base);
+}
+
+// The plain quicksort, step by step (selection up to 8, pivot the greater
+// of first and middle, the larger side deferred), with no other way out.
+void PlainQuicksort(std::vector<int>& v, SequenceHash& h)
+{
+    auto compare = [&](size_t i, size_t j) {
+        h.Add(0, i, j);
+        return v[i] > v[j] ? 1 : (v[i] < v[j] ? -1 : 0);
+    };
+    auto greater = [&](size_t i, size_t j) { return compare(i, j) > 0; };
+    auto exchange = [&](size_t i, size_t j) {
+        h.Add(1, i, j);
+        std::swap(v[i], v[j]);
+    };
+    std::vector<std::pair<size_t, size_t>> pending;
+    size_t lo = 0, hi = v.size() - 1;
+    for (;;)
+    {
+        const size_t size = hi - lo + 1;
+        if (size <= 8)
+        {
+            for (; hi > lo; --hi)
+            {
+                size_t max = lo;
+                for (size_t p = lo + 1; p <= hi; ++p)
+                    if (greater(p, max))
+                        max = p;
+                if (max != hi && greater(max, hi))
+                    exchange(max, hi);
+            }
+        }
+        else
+        {
+            const size_t mid = lo + size / 2;
+            if (greater(mid, lo))
+                exchange(mid, lo);
+            size_t loguy = lo, higuy = hi + 1;
+            for (;;)
+            {
+                do
+                    ++loguy;
+                while (loguy <= hi && !greater(loguy, lo));
+                do
+                    --higuy;
+                while (higuy > lo && compare(higuy, lo) >= 0);
+                if (higuy < loguy)
+                    break;
+                if (loguy != higuy && greater(loguy, higuy))
+                    exchange(loguy, higuy);
+            }
+            if (lo != higuy && greater(lo, higuy))
+                exchange(lo, higuy);
+            // The byte distances less one byte, compared: in elements, the left side is longer.
+            if (static_cast<long long>(higuy - lo) > static_cast<long long>(hi) - static_cast<long long>(loguy))
+            {
+                if (lo + 1 < higuy)
+                    pending.push_back({ lo, higuy - 1 });
+                if (loguy < hi)
+                {
+                    lo = loguy;
+                    continue;
+                }
+            }
+            else
+            {
+                if (loguy < hi)
+                    pending.push_back({ loguy, hi });
+                if (lo + 1 < higuy)
+                {
+                    hi = higuy - 1;
+                    continue;
+                }
+            }
+        }
+        if (pending.empty())
+            return;
+        lo = pending.back().first;
+        hi = pending.back().second;
+        pending.pop_back();
+    }
+}
+
+// Random permutations of growing size (a seed for each that takes one path
+// of partitions 46 deep at a million), and the 27 keys of two values whose
+// equal rows a sort that left the quicksort early ordered otherwise: the
+// same calls in the same order as the plain quicksort, and the same result.
+TEST(Myqsort, RandomOrdersKeepThePlainQuicksortsSequence)
+{
+    struct Row { int n; unsigned int seed; };
+    const Row rows[] = { { 27, 0 }, { 1000, 1 }, { 10000, 2 }, { 100000, 5 }, { 1000000, 3 } };
+    for (const Row& row : rows)
+    {
+        std::vector<int> v(row.n);
+        if (row.seed == 0)
+        {
+            const char* keys = "111111111100011000000100010";
+            for (int i = 0; i < row.n; ++i)
+                v[i] = keys[i] - '0';
+        }
+        else
+        {
+            unsigned int s = row.seed;
+            for (int i = 0; i < row.n; ++i)
+                v[i] = i;
+            for (int i = row.n - 1; i > 0; --i)
+            {
+                s = s * 1664525u + 1013904223u;
+                std::swap(v[i], v[static_cast<int>((static_cast<unsigned long long>(s >> 8) * (i + 1)) >> 24)]);
+            }
+        }
+        std::vector<int> plain = v;
+        SequenceHash expected, actual;
+        PlainQuicksort(plain, expected);
+        actual.base = v.data();
+        myqsort(v.data(), static_cast<unsigned int>(v.size()), sizeof(int), &actual, &HashCompare, &HashSwapped);
+        EXPECT_EQ(expected.calls, actual.calls) << "n=" << row.n;
+        EXPECT_EQ(expected.hash, actual.hash) << "n=" << row.n;
+        EXPECT_TRUE(plain == v) << "n=" << row.n;
+    }
+}
+
 // Elements of odd widths are exchanged whole.
 TEST(Myqsort, OddWidthsExchangeWholeElements)
 {

@@ -1,6 +1,7 @@
 // Carried calls on their failure paths: a window destroyed while a call is
-// on its way, and calls that arrive while a delete-all or a sort calls the
-// host back and the host pumps messages.
+// on its way, calls that arrive while a delete-all or a sort calls the host
+// back and the host pumps messages, and an owner that destroys the window
+// and deletes the list from the list view's notification.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -11,31 +12,6 @@
 using namespace testsupport;
 
 namespace {
-
-// Runs job on a thread of its own while this thread dispatches whatever
-// arrives; false when the job did not end within 30 s (a hang).
-bool RunWhilePumping(const std::function<void()>& job)
-{
-    struct Start
-    {
-        static DWORD WINAPI Thread(void* p)
-        {
-            (*static_cast<std::function<void()>*>(p))();
-            return 0;
-        }
-    };
-    std::function<void()> copy = job;
-    HANDLE hThread = ::CreateThread(NULL, 0, &Start::Thread, &copy, 0, NULL);
-    const DWORD start = ::GetTickCount();
-    DWORD dwWait;
-    while ((dwWait = ::MsgWaitForMultipleObjects(1, &hThread, FALSE, 1000, QS_ALLINPUT)) != WAIT_OBJECT_0 &&
-           ::GetTickCount() - start < 30000)
-        Pump();
-    if (dwWait != WAIT_OBJECT_0)
-        ::WaitForSingleObject(hThread, INFINITE);
-    ::CloseHandle(hThread);
-    return dwWait == WAIT_OBJECT_0;
-}
 
 // What every refused or failed carried call must answer; counts the faults.
 int CarriedCallFaults(CBigListCtrl& list, DWORD tid)
@@ -56,6 +32,16 @@ int CarriedCallFaults(CBigListCtrl& list, DWORD tid)
     nFaults += list.GetItemText(0, 0, szText, sizeof(szText), tid) != FALSE;
     nFaults += list.GetItemText(0, 0, tid) != "";
     nFaults += list.DeleteAllItems(tid) != FALSE;
+    // Batches are refused as a whole, their items answering as refused
+    // single calls do, and the inserts' records freed.
+    BLINSERTITEM inserts[2] = { { 0, 998, FakeData(998), FakeData(1) }, { BL_APPEND, 997, FakeData(997), FakeData(1) } };
+    nFaults += list.InsertItems(inserts, 2, tid) != 0;
+    nFaults += inserts[0].pResult != NULL || inserts[1].pResult != NULL;
+    BLKEYITEM keys[2] = { { 1, -7, FakeData(1) }, { 2, -7, FakeData(2) } };
+    nFaults += list.FindItems(keys, 2, tid) != 0;
+    nFaults += keys[0].nIndex != -1 || keys[1].pData != NULL;
+    nFaults += list.DeleteItems(keys, 2, tid) != 0;
+    nFaults += keys[0].pData != NULL;
     return nFaults;
 }
 
@@ -179,8 +165,7 @@ TEST_P(BigListReentry, CarriedCallsAreRefusedUntilTheOperationEnds)
     pList->onFirstCallback = [&]() {
         // The window's thread pumps while the worker calls in.
         bEnded = RunWhilePumping([&]() { nFaults = CarriedCallFaults(*pList, ::GetCurrentThreadId()); });
-        void* pData = FakeData(3);
-        nFaults += pList->FindItem(1, pData, tid) != -1;   // the host's own call, too
+        nFaults += CarriedCallFaults(*pList, tid);          // the host's own calls, too
         ::InvalidateRect(pList->GetSafeHwnd(), NULL, TRUE);
         Pump();                                            // the list view asks for rows meanwhile
     };
@@ -212,5 +197,139 @@ const ReentryCase kReentryCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Operations, BigListReentry, ::testing::ValuesIn(kReentryCases));
+
+// A list whose memory becomes inaccessible the moment it is deleted: any
+// later access by the control's code faults at once.
+class CGuardedList : public CTestBigList
+{
+public:
+    static void* operator new(size_t cb)
+    {
+        void* p = ::VirtualAlloc(NULL, cb, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+        if (p == NULL)
+            throw std::bad_alloc();
+        return p;
+    }
+    static void operator delete(void* p)
+    {
+        ::VirtualFree(p, 0, MEM_RELEASE);
+    }
+};
+
+// The owner: its handler of the list's notification destroys the window and
+// deletes the object, as a modeless dialog's owner does.
+class COwnerPanel : public CWnd
+{
+public:
+    CGuardedList* pList = NULL;
+    UINT nDestroyOn = 0;
+    int nHandled = 0;
+
+protected:
+    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+    {
+        const NMHDR* pHdr = reinterpret_cast<const NMHDR*>(lParam);
+        if (pList != NULL && pHdr->hwndFrom == pList->GetSafeHwnd() && pHdr->code == nDestroyOn)
+        {
+            CGuardedList* p = pList;
+            pList = NULL;
+            ++nHandled;
+            p->DestroyWindow();
+            delete p;
+            *pResult = 0;
+            return TRUE;
+        }
+        return CWnd::OnNotify(wParam, lParam, pResult);
+    }
+};
+
+// A list view may notify its owner while it sets its count (the focus or
+// the selection leaving rows that go); Wine's sends nothing there, so this
+// subclass sends what such a list view sends, after the count is set.
+WNDPROC g_pfnListProc = NULL;
+LRESULT CALLBACK NotifyingListProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT lResult = ::CallWindowProcA(g_pfnListProc, hWnd, nMsg, wParam, lParam);
+    if (nMsg == LVM_SETITEMCOUNT)
+    {
+        NMLISTVIEW nm = {};
+        nm.hdr.hwndFrom = hWnd;
+        nm.hdr.idFrom = static_cast<UINT_PTR>(::GetDlgCtrlID(hWnd));
+        nm.hdr.code = LVN_ITEMCHANGED;
+        nm.iItem = static_cast<int>(wParam);
+        nm.uChanged = LVIF_STATE;
+        nm.uOldState = LVIS_FOCUSED | LVIS_SELECTED;
+        ::SendMessageA(::GetParent(hWnd), WM_NOTIFY, nm.hdr.idFrom, reinterpret_cast<LPARAM>(&nm));
+    }
+    return lResult;
+}
+
+struct DeleteFromNotificationCase
+{
+    const char* name;
+    UINT code;                                 // the notification whose handler deletes the list
+    std::function<void(CBigListCtrl&)> act;    // what makes the list send it
+};
+
+class BigListDeletedFromNotification : public BigListFixture,
+                                       public ::testing::WithParamInterface<DeleteFromNotificationCase> {};
+
+TEST_P(BigListDeletedFromNotification, NothingTouchesTheFreedObject)
+{
+    const DeleteFromNotificationCase& c = GetParam();
+    COwnerPanel owner;
+    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 260),
+                               CWnd::FromHandle(Host()), 0x5110));
+    CGuardedList* pList = new CGuardedList;
+    ASSERT_TRUE(pList->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(5, 5, 295, 255), &owner, kListId));
+    pList->InsertColumn(0, "Key", LVCFMT_LEFT, 80);
+    const DWORD tid = ::GetCurrentThreadId();
+    for (long i = 0; i < 10; ++i)
+        pList->InsertItem(i, 100 + i, FakeData(i), tid);
+    pList->SetItemCountEx(10, LVSICF_NOINVALIDATEALL);
+    Pump();
+    const HWND hList = pList->GetSafeHwnd();
+    g_pfnListProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(hList, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NotifyingListProc)));
+    owner.pList = pList;
+    owner.nDestroyOn = c.code;
+
+    c.act(*pList);
+    Pump();
+
+    EXPECT_EQ(1, owner.nHandled) << c.name << ": the owner's handler ran";
+    EXPECT_FALSE(::IsWindow(hList)) << c.name;
+    if (owner.pList != NULL)
+    {
+        owner.pList->DestroyWindow();
+        delete owner.pList;
+    }
+    owner.DestroyWindow();
+}
+
+const DeleteFromNotificationCase kDeleteFromNotificationCases[] = {
+    { "DeleteByKey", LVN_ITEMCHANGED, [](CBigListCtrl& l) {
+          long n = 0;
+          EXPECT_EQ(FakeData(3), l.DeleteItem(103L, &n, ::GetCurrentThreadId()));
+      } },
+    { "DeleteByRow", LVN_ITEMCHANGED, [](CBigListCtrl& l) {
+          LVITEMA item = {};
+          item.iItem = 3;
+          EXPECT_EQ(FakeData(3), l.DeleteItem(&item, ::GetCurrentThreadId()));
+      } },
+    { "DeleteBatch", LVN_ITEMCHANGED, [](CBigListCtrl& l) {
+          BLKEYITEM keys[2] = { { 103, -1, NULL }, { 104, -1, NULL } };
+          EXPECT_EQ(2, l.DeleteItems(keys, 2, ::GetCurrentThreadId()));
+          EXPECT_EQ(FakeData(4), keys[1].pData);
+      } },
+    { "DeleteAll", LVN_ITEMCHANGED, [](CBigListCtrl& l) { EXPECT_TRUE(l.DeleteAllItems(::GetCurrentThreadId())); } },
+    { "Close", LVN_ITEMCHANGED, [](CBigListCtrl& l) { ::SendMessageA(l.GetSafeHwnd(), WM_CLOSE, 0, 0); } },
+    { "DeleteByKeyFromAWorker", LVN_ITEMCHANGED, [](CBigListCtrl& l) {
+          EXPECT_TRUE(RunWhilePumping([&]() { long n = 0; l.DeleteItem(103L, &n, ::GetCurrentThreadId()); }));
+      } },
+};
+
+INSTANTIATE_TEST_SUITE_P(Owners, BigListDeletedFromNotification, ::testing::ValuesIn(kDeleteFromNotificationCases),
+    [](const ::testing::TestParamInfo<DeleteFromNotificationCase>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -2,7 +2,10 @@
 // random sequence against a reference model, and the edge cases one by one.
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include "BigListFixture.h"
+#include "ImportPatch.h"
 #include "StoreModel.h"
 
 namespace {
@@ -401,6 +404,68 @@ TEST_F(BigListRows, DerivedClassHandsOverItsOwnRecord)
     EXPECT_EQ(FakeData(0), list.InsertRecord(pRecord));
     ExpectRows({ 7, 1, 0 }, __LINE__);
     EXPECT_EQ(NULL, list.InsertRecord(NULL));
+}
+
+// Lumivane's allocations of a node's size fail while a test says so (the
+// exception's own small block must still be had).
+// At 64 bits the runtime is linked into the DLL, whose operator new calls
+// the imported malloc; at 32 bits the DLL imports operator new itself.
+bool g_bFailMalloc = false;
+void* (__cdecl* g_pfnMalloc)(size_t) = NULL;
+void* __cdecl FailingMalloc(size_t cb)
+{
+    if (g_bFailMalloc && cb >= 512)
+    {
+#ifdef _WIN64
+        return NULL;
+#else
+        throw std::bad_alloc();
+#endif
+    }
+    return g_pfnMalloc(cb);
+}
+#ifdef _WIN64
+const char* const kAllocDll = "msvcrt.dll";
+const char* const kAllocFunction = "malloc";
+#else
+const char* const kAllocDll = "libstdc++-6.dll";
+const char* const kAllocFunction = "_Znwj";
+#endif
+
+// The key index needs a new node (a full leaf of 64 keys splits) when the
+// record goes into an occupied row; that allocation fails.
+TEST_F(BigListRows, InsertThatRunsOutOfMemoryChangesNothing)
+{
+    testsupport::ImportPatch patch(::GetModuleHandleA("Lumivane.dll"), kAllocDll, kAllocFunction,
+                                   reinterpret_cast<const void*>(&FailingMalloc));
+    ASSERT_TRUE(patch.Active());
+    g_pfnMalloc = reinterpret_cast<void* (__cdecl*)(size_t)>(patch.Original());
+    std::vector<long> before;
+    for (long i = 0; i < CListDataKeyMap::kLeafCapacity; ++i)
+        before.push_back(i);
+    Fill(static_cast<int>(before.size()));
+    const size_t nPooled = CListData::GetPooledCount();
+    CListData* pRecord = new CListData;
+    pRecord->m_pData = FakeData(999);
+    pRecord->m_nIndex = 5;
+    pRecord->m_nKey = 999;
+    bool bThrown = false;
+    g_bFailMalloc = true;
+    try
+    {
+        list.InsertRecord(pRecord);
+    }
+    catch (const std::bad_alloc&)
+    {
+        bThrown = true;
+    }
+    g_bFailMalloc = false;
+    EXPECT_TRUE(bThrown) << "the failure goes on as the plain new reports it";
+    ExpectRows(before, __LINE__);
+    void* pData = NULL;
+    EXPECT_EQ(5, list.FindItem(105, pData, tid)) << "the row's item stays where its key finds it";
+    EXPECT_EQ(-1, list.FindItem(999, pData, tid));
+    EXPECT_EQ(nPooled, CListData::GetPooledCount()) << "the record is freed";
 }
 
 TEST_F(BigListRows, DeleteAllOnEmptyStoreCallsNothing)
