@@ -809,7 +809,7 @@ BOOL CHistogram::SelectCutpoint(double value)
     m_cutpoints[i].selected = TRUE;
     InvalidateAll();
     RaiseEvent(EVENT_OBJECT_SELECTION, CHistogramAccessible::CutpointChild(i));
-    if (m_hWnd != NULL && ::GetFocus() == m_hWnd)
+    if (KeyboardOperable() && ::GetFocus() == m_hWnd)
         RaiseEvent(EVENT_OBJECT_FOCUS, CHistogramAccessible::CutpointChild(i));
     return TRUE;
 }

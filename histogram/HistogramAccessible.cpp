@@ -157,7 +157,7 @@ STDMETHODIMP CHistogramAccessible::get_accState(VARIANT varChild, VARIANT* pvarS
             state |= STATE_SYSTEM_SELECTED;
         if (bKeys)
             state |= STATE_SYSTEM_FOCUSABLE;
-        if (bFocused && bSelected)
+        if (bKeys && bFocused && bSelected)
             state |= STATE_SYSTEM_FOCUSED;
     }
     else
@@ -169,7 +169,8 @@ STDMETHODIMP CHistogramAccessible::get_accState(VARIANT varChild, VARIANT* pvarS
     return S_OK;
 }
 
-// The selected cutpoint while the control has the focus, else the control.
+// The selected cutpoint while the control has the focus and the keys
+// operate it, else the control.
 STDMETHODIMP CHistogramAccessible::get_accFocus(VARIANT* pvarChild)
 {
     if (pvarChild == NULL)
@@ -181,7 +182,7 @@ STDMETHODIMP CHistogramAccessible::get_accFocus(VARIANT* pvarChild)
     }
     if (::GetFocus() != m_hwnd)
         return SetEmpty(pvarChild);
-    const int sel = m_pHist->SelectedCutpoint();
+    const int sel = m_pHist->KeyboardOperable() ? m_pHist->SelectedCutpoint() : -1;
     SetChild(pvarChild, sel >= 0 ? CutpointChild(sel) : CHILDID_SELF);
     return S_OK;
 }
