@@ -13,6 +13,11 @@
 
 #include "ControlInfo.h"
 
+/// @cond IMPLEMENTATION
+class CSplitterAccessible;
+class CSplitterKeyboard;
+/// @endcond
+
 /// A static control of a dialog made into a vertical bar that the user drags
 /// left and right; the panes attached left and right of it are moved or
 /// stretched to follow (see ControlInfo), and the parent gets #SPM_BARMOVED.
@@ -75,6 +80,14 @@ protected:
 
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    // Accessibility and keyboard moves
+    afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetDlgCodeMsg(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnDestroy();
+    CSplitterKeyboard* Keys();
+    void ReportKeyMove(int nMoved);
     DECLARE_MESSAGE_MAP()
 
     CWnd*                              m_pParent;
@@ -82,6 +95,8 @@ protected:
     CArray<ControlInfo, ControlInfo&>  m_rightPanes;
     int                                m_nMinLeft;
     int                                m_nMinRight;
+    CSplitterAccessible*               m_pAccessible = NULL;   // made at the first WM_GETOBJECT
+    CSplitterKeyboard*                 m_pKeys = NULL;         // made at the first key
     /// @endcond
 };
 

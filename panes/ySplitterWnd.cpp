@@ -2,6 +2,8 @@
 // the drag.
 #include "ySplitterWnd.h"
 
+#include "SplitterAccessible.h"
+#include "SplitterKeyboard.h"
 #include "SplitterTrack.h"
 
 namespace {
@@ -36,6 +38,11 @@ void PlacePane(HWND hPane, const CRect& rc, BOOL bFits)
 BEGIN_MESSAGE_MAP(CySplitterWnd, CWnd)
     ON_WM_LBUTTONDOWN()
     ON_WM_SETCURSOR()
+    ON_MESSAGE(WM_GETOBJECT, OnGetObject)
+    ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCodeMsg)
+    ON_WM_KEYDOWN()
+    ON_WM_KILLFOCUS()
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CySplitterWnd::CySplitterWnd()
@@ -45,6 +52,8 @@ CySplitterWnd::CySplitterWnd()
 
 CySplitterWnd::~CySplitterWnd()
 {
+    CSplitterAccessible::Release(&m_pAccessible);
+    delete m_pKeys;
 }
 
 BOOL CySplitterWnd::BindWithControl(CWnd* pParent, DWORD nID)
@@ -196,4 +205,64 @@ BOOL CySplitterWnd::OnSetCursor(CWnd* /*pWnd*/, UINT /*nHitTest*/, UINT /*messag
 {
     ::SetCursor(::LoadCursor(NULL, IDC_SIZENS));
     return TRUE;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Accessibility and keyboard moves (see SplitterAccessible, SplitterKeyboard)
+
+LRESULT CySplitterWnd::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    if ((LONG)lParam != OBJID_CLIENT)
+        return Default();
+    return CSplitterAccessible::Answer(this, TRUE, &m_pAccessible, wParam, lParam);
+}
+
+LRESULT CySplitterWnd::OnGetDlgCodeMsg(WPARAM /*wParam*/, LPARAM lParam)
+{
+    if (!CSplitterKeyboard::Enabled(this))
+        return Default();
+    return Keys()->DlgCode(reinterpret_cast<const MSG*>(lParam));
+}
+
+void CySplitterWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    CRect rcClip;
+    const BOOL bRoom = m_pParent != NULL && CalcDragClipRect(CPoint(0, 0), &rcClip);
+    const BOOL bCtrl = (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
+    int nMoved = 0;
+    if (!CSplitterKeyboard::Enabled(this) || !Keys()->Key(this, nChar, bCtrl, bRoom ? &rcClip : NULL, &nMoved))
+        CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
+    else if (nMoved != 0)
+        ReportKeyMove(nMoved);
+}
+
+void CySplitterWnd::OnKillFocus(CWnd* pNewWnd)
+{
+    CWnd::OnKillFocus(pNewWnd);
+    const int nMoved = m_pKeys != NULL ? m_pKeys->Finish() : 0;
+    if (nMoved != 0)
+        ReportKeyMove(nMoved);
+}
+
+void CySplitterWnd::OnDestroy()
+{
+    CSplitterAccessible::Release(&m_pAccessible);
+    CWnd::OnDestroy();
+}
+
+CSplitterKeyboard* CySplitterWnd::Keys()
+{
+    if (m_pKeys == NULL)
+        m_pKeys = new CSplitterKeyboard(TRUE);
+    return m_pKeys;
+}
+
+// A keyboard move ended: the panes follow and the parent is told once, as
+// after a drag.
+void CySplitterWnd::ReportKeyMove(int nMoved)
+{
+    if (m_pParent == NULL || !::IsWindow(m_pParent->m_hWnd))
+        return;
+    RecalcLayout();
+    m_pParent->SendMessage(SPM_BARMOVED, (WPARAM)nMoved, (LPARAM)GetDlgCtrlID());
 }

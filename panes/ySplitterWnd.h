@@ -14,6 +14,11 @@
 
 #include "ControlInfo.h"
 
+/// @cond IMPLEMENTATION
+class CSplitterAccessible;
+class CSplitterKeyboard;
+/// @endcond
+
 /// A static control of a dialog made into a horizontal bar that the user
 /// drags up and down; the panes attached above and below it are moved or
 /// stretched to follow (see ControlInfo), hidden while they do not fit
@@ -78,6 +83,14 @@ protected:
 
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    // Accessibility and keyboard moves
+    afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetDlgCodeMsg(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnDestroy();
+    CSplitterKeyboard* Keys();
+    void ReportKeyMove(int nMoved);
     DECLARE_MESSAGE_MAP()
 
     CWnd*                              m_pParent;
@@ -86,6 +99,8 @@ protected:
     int                                m_nMinAbove;
     int                                m_nMinBelow;
     CRect                              m_rcMargins;   // top and bottom used
+    CSplitterAccessible*               m_pAccessible = NULL;   // made at the first WM_GETOBJECT
+    CSplitterKeyboard*                 m_pKeys = NULL;         // made at the first key
     /// @endcond
 };
 
