@@ -31,6 +31,16 @@ class CSplitterKeyboard;
 /// wParam: the signed displacement in pixels, lParam: the bar's identifier)
 /// is sent to the parent when the bar moved.
 ///
+/// Accessibility: the bar answers WM_GETOBJECT with an IAccessible of its
+/// own, a grip named by the static label just before it in the dialog (or
+/// "Splitter") whose value is its left edge in the parent, in pixels.
+///
+/// Keyboard, for a bar the host gives WS_TABSTOP: Left and Right move the bar one
+/// pixel, ten with Ctrl, within the limits of a drag; Enter or the loss of
+/// the focus ends the move (the panes follow, #SPM_BARMOVED is sent once
+/// with the whole displacement), Escape puts the bar back. Without
+/// WS_TABSTOP the bar takes no keys.
+///
 /// Threads: the thread that owns the dialog only. The splitter never owns
 /// the panes it moves.
 ///
