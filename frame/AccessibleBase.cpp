@@ -1,5 +1,5 @@
-// AccessibleBase.cpp - IUnknown, IDispatch and the common IAccessible
-// answers of the library's accessible objects.
+// AccessibleBase.cpp - IUnknown, IDispatch and IAccessible of the library's
+// accessible objects, answered from the questions of a derived class.
 #include "AccessibleBase.h"
 
 #include <cstring>
@@ -17,6 +17,29 @@ const IID kIID_IDispatch =
 bool SameIid(REFIID a, const IID& b)
 {
     return std::memcmp(&a, &b, sizeof(IID)) == 0;
+}
+
+// A VARIANT holding the number n (a child id, a role, a state).
+void SetNumber(VARIANT* pv, long n)
+{
+    ::VariantInit(pv);
+    pv->vt = VT_I4;
+    pv->lVal = n;
+}
+
+// A BSTR of text (from the ANSI code page), or S_FALSE and NULL when text
+// is empty.
+HRESULT ToBstr(const CString& text, BSTR* pbstr)
+{
+    *pbstr = NULL;
+    if (text.IsEmpty())
+        return S_FALSE;
+    const int n = ::MultiByteToWideChar(CP_ACP, 0, text, text.GetLength(), NULL, 0);
+    *pbstr = ::SysAllocStringLen(NULL, (UINT)n);
+    if (*pbstr == NULL)
+        return E_OUTOFMEMORY;
+    ::MultiByteToWideChar(CP_ACP, 0, text, text.GetLength(), *pbstr, n);
+    return S_OK;
 }
 
 } // namespace
@@ -41,6 +64,9 @@ LRESULT CAccessibleBase::Answer(WPARAM wParam, LPARAM lParam)
         return ::DefWindowProc(m_hwnd, WM_GETOBJECT, wParam, lParam);
     return ::LresultFromObject(kIID_IAccessible, wParam, this);
 }
+
+/////////////////////////////////////////////////////////////////////////////
+// IUnknown, IDispatch
 
 STDMETHODIMP CAccessibleBase::QueryInterface(REFIID riid, void** ppv)
 {
@@ -94,15 +120,69 @@ STDMETHODIMP CAccessibleBase::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VA
     return E_NOTIMPL;
 }
 
+/////////////////////////////////////////////////////////////////////////////
+// IAccessible
+
+BOOL CAccessibleBase::Alive() const
+{
+    return m_hwnd != NULL && ::IsWindow(m_hwnd);
+}
+
+HRESULT CAccessibleBase::Check(const VARIANT& varChild, long* pChild)
+{
+    if (!Alive())
+        return RPC_E_DISCONNECTED;
+    if (varChild.vt != VT_I4 || varChild.lVal < 0 || varChild.lVal > ChildCount())
+        return E_INVALIDARG;
+    *pChild = varChild.lVal;
+    return S_OK;
+}
+
+HRESULT CAccessibleBase::Text(const VARIANT& varChild, BSTR* pbstr, CString (CAccessibleBase::*pfnText)(long))
+{
+    if (pbstr == NULL)
+        return E_POINTER;
+    *pbstr = NULL;
+    long child = 0;
+    const HRESULT hr = Check(varChild, &child);
+    if (FAILED(hr))
+        return hr;
+    return ToBstr(pfnText != NULL ? (this->*pfnText)(child) : CString(), pbstr);
+}
+
+HRESULT CAccessibleBase::Number(const VARIANT& varChild, VARIANT* pvar, long (CAccessibleBase::*pfnNumber)(long))
+{
+    if (pvar == NULL)
+        return E_POINTER;
+    ::VariantInit(pvar);
+    long child = 0;
+    const HRESULT hr = Check(varChild, &child);
+    if (FAILED(hr))
+        return hr;
+    SetNumber(pvar, (this->*pfnNumber)(child));
+    return S_OK;
+}
+
 // The parent is the window object the system makes for the same window.
 STDMETHODIMP CAccessibleBase::get_accParent(IDispatch** ppdispParent)
 {
     if (ppdispParent == NULL)
         return E_POINTER;
     *ppdispParent = NULL;
-    if (m_hwnd == NULL)
+    if (!Alive())
         return RPC_E_DISCONNECTED;
     return ::AccessibleObjectFromWindow(m_hwnd, (DWORD)OBJID_WINDOW, kIID_IDispatch, (void**)ppdispParent);
+}
+
+STDMETHODIMP CAccessibleBase::get_accChildCount(long* pcountChildren)
+{
+    if (pcountChildren == NULL)
+        return E_POINTER;
+    *pcountChildren = 0;
+    if (!Alive())
+        return RPC_E_DISCONNECTED;
+    *pcountChildren = ChildCount();
+    return S_OK;
 }
 
 // Children are simple elements: no object of their own.
@@ -116,14 +196,34 @@ STDMETHODIMP CAccessibleBase::get_accChild(VARIANT varChild, IDispatch** ppdispC
     return FAILED(hr) ? hr : S_FALSE;
 }
 
+STDMETHODIMP CAccessibleBase::get_accName(VARIANT varChild, BSTR* pszName)
+{
+    return Text(varChild, pszName, &CAccessibleBase::Name);
+}
+
+STDMETHODIMP CAccessibleBase::get_accValue(VARIANT varChild, BSTR* pszValue)
+{
+    return Text(varChild, pszValue, &CAccessibleBase::Value);
+}
+
+STDMETHODIMP CAccessibleBase::get_accDescription(VARIANT varChild, BSTR* pszDescription)
+{
+    return Text(varChild, pszDescription, NULL);
+}
+
+STDMETHODIMP CAccessibleBase::get_accRole(VARIANT varChild, VARIANT* pvarRole)
+{
+    return Number(varChild, pvarRole, &CAccessibleBase::Role);
+}
+
+STDMETHODIMP CAccessibleBase::get_accState(VARIANT varChild, VARIANT* pvarState)
+{
+    return Number(varChild, pvarState, &CAccessibleBase::State);
+}
+
 STDMETHODIMP CAccessibleBase::get_accHelp(VARIANT varChild, BSTR* pszHelp)
 {
-    if (pszHelp == NULL)
-        return E_POINTER;
-    *pszHelp = NULL;
-    long child = 0;
-    const HRESULT hr = Check(varChild, &child);
-    return FAILED(hr) ? hr : S_FALSE;
+    return Text(varChild, pszHelp, NULL);
 }
 
 STDMETHODIMP CAccessibleBase::get_accHelpTopic(BSTR* pszHelpFile, VARIANT, long* pidTopic)
@@ -137,12 +237,111 @@ STDMETHODIMP CAccessibleBase::get_accHelpTopic(BSTR* pszHelpFile, VARIANT, long*
 
 STDMETHODIMP CAccessibleBase::get_accKeyboardShortcut(VARIANT varChild, BSTR* pszKeyboardShortcut)
 {
-    return get_accHelp(varChild, pszKeyboardShortcut);
+    return Text(varChild, pszKeyboardShortcut, NULL);
+}
+
+STDMETHODIMP CAccessibleBase::get_accFocus(VARIANT* pvarChild)
+{
+    if (pvarChild == NULL)
+        return E_POINTER;
+    ::VariantInit(pvarChild);
+    if (!Alive())
+        return RPC_E_DISCONNECTED;
+    if (::GetFocus() != m_hwnd)
+        return S_FALSE;
+    SetNumber(pvarChild, Focus());
+    return S_OK;
+}
+
+STDMETHODIMP CAccessibleBase::get_accSelection(VARIANT* pvarChildren)
+{
+    if (pvarChildren == NULL)
+        return E_POINTER;
+    ::VariantInit(pvarChildren);
+    if (!Alive())
+        return RPC_E_DISCONNECTED;
+    const long child = Selection();
+    if (child < 0)
+        return S_FALSE;
+    SetNumber(pvarChildren, child);
+    return S_OK;
 }
 
 STDMETHODIMP CAccessibleBase::get_accDefaultAction(VARIANT varChild, BSTR* pszDefaultAction)
 {
-    return get_accHelp(varChild, pszDefaultAction);
+    return Text(varChild, pszDefaultAction, NULL);
+}
+
+STDMETHODIMP CAccessibleBase::accSelect(long flagsSelect, VARIANT varChild)
+{
+    long child = 0;
+    const HRESULT hr = Check(varChild, &child);
+    return FAILED(hr) ? hr : Select(flagsSelect, child);
+}
+
+STDMETHODIMP CAccessibleBase::accLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight,
+                                          VARIANT varChild)
+{
+    if (pxLeft == NULL || pyTop == NULL || pcxWidth == NULL || pcyHeight == NULL)
+        return E_POINTER;
+    *pxLeft = *pyTop = *pcxWidth = *pcyHeight = 0;
+    long child = 0;
+    const HRESULT hr = Check(varChild, &child);
+    if (FAILED(hr))
+        return hr;
+    CRect rc = Location(child);
+    ::MapWindowPoints(m_hwnd, NULL, (POINT*)&rc, 2);
+    *pxLeft = rc.left;
+    *pyTop = rc.top;
+    *pcxWidth = rc.Width();
+    *pcyHeight = rc.Height();
+    return S_OK;
+}
+
+// Children in id order; the first and last child from the control.
+STDMETHODIMP CAccessibleBase::accNavigate(long navDir, VARIANT varStart, VARIANT* pvarEndUpAt)
+{
+    if (pvarEndUpAt == NULL)
+        return E_POINTER;
+    ::VariantInit(pvarEndUpAt);
+    long child = 0;
+    const HRESULT hr = Check(varStart, &child);
+    if (FAILED(hr))
+        return hr;
+    const long n = ChildCount();
+    long to = -1;
+    if (child == CHILDID_SELF)
+    {
+        if (navDir == NAVDIR_FIRSTCHILD && n > 0)
+            to = 1;
+        else if (navDir == NAVDIR_LASTCHILD && n > 0)
+            to = n;
+    }
+    else if (navDir == NAVDIR_NEXT && child < n)
+        to = child + 1;
+    else if (navDir == NAVDIR_PREVIOUS && child > 1)
+        to = child - 1;
+    if (to < 0)
+        return S_FALSE;
+    SetNumber(pvarEndUpAt, to);
+    return S_OK;
+}
+
+STDMETHODIMP CAccessibleBase::accHitTest(long xLeft, long yTop, VARIANT* pvarChild)
+{
+    if (pvarChild == NULL)
+        return E_POINTER;
+    ::VariantInit(pvarChild);
+    if (!Alive())
+        return RPC_E_DISCONNECTED;
+    CPoint pt(xLeft, yTop);
+    ::ScreenToClient(m_hwnd, &pt);
+    CRect rcClient;
+    ::GetClientRect(m_hwnd, &rcClient);
+    if (!rcClient.PtInRect(pt))
+        return S_FALSE;
+    SetNumber(pvarChild, HitTest(pt));
+    return S_OK;
 }
 
 STDMETHODIMP CAccessibleBase::accDoDefaultAction(VARIANT)
@@ -160,9 +359,30 @@ STDMETHODIMP CAccessibleBase::put_accValue(VARIANT, BSTR)
     return E_NOTIMPL;
 }
 
-STDMETHODIMP CAccessibleBase::get_accDescription(VARIANT varChild, BSTR* pszDescription)
+/////////////////////////////////////////////////////////////////////////////
+// Default answers
+
+CString CAccessibleBase::Value(long)
 {
-    return get_accHelp(varChild, pszDescription);
+    return CString();
+}
+
+long CAccessibleBase::Focus()
+{
+    return CHILDID_SELF;
+}
+
+long CAccessibleBase::Selection()
+{
+    return -1;
+}
+
+HRESULT CAccessibleBase::Select(long flags, long child)
+{
+    if (flags != SELFLAG_TAKEFOCUS || (State(child) & STATE_SYSTEM_FOCUSABLE) == 0)
+        return E_INVALIDARG;
+    ::SetFocus(m_hwnd);
+    return S_OK;
 }
 
 CString CAccessibleBase::WindowName(HWND hwnd)
@@ -176,7 +396,8 @@ CString CAccessibleBase::WindowName(HWND hwnd)
         return text;
     }
     // The label before the control: the previous sibling, when it is a
-    // static text. Its mnemonic marks are not part of the name.
+    // static text. Its mnemonic marks are not part of the name (unless the
+    // label draws its text as it is, SS_NOPREFIX).
     HWND hwndPrev = ::GetWindow(hwnd, GW_HWNDPREV);
     char cls[16];
     if (hwndPrev == NULL || ::GetClassName(hwndPrev, cls, sizeof(cls)) == 0 || lstrcmpiA(cls, "Static") != 0)
@@ -185,6 +406,8 @@ CString CAccessibleBase::WindowName(HWND hwnd)
     CString label;
     ::GetWindowText(hwndPrev, label.GetBuffer(m + 1), m + 1);
     label.ReleaseBuffer();
+    if ((::GetWindowLong(hwndPrev, GWL_STYLE) & SS_NOPREFIX) != 0)
+        return label;
     for (int i = 0; i < label.GetLength(); i++)
     {
         if (label[i] == '&')
@@ -197,46 +420,4 @@ CString CAccessibleBase::WindowName(HWND hwnd)
         text += label[i];
     }
     return text;
-}
-
-HRESULT CAccessibleBase::ToBstr(const CString& text, BSTR* pbstr)
-{
-    *pbstr = NULL;
-    if (text.IsEmpty())
-        return S_FALSE;
-    const int n = ::MultiByteToWideChar(CP_ACP, 0, text, text.GetLength(), NULL, 0);
-    *pbstr = ::SysAllocStringLen(NULL, (UINT)n);
-    if (*pbstr == NULL)
-        return E_OUTOFMEMORY;
-    ::MultiByteToWideChar(CP_ACP, 0, text, text.GetLength(), *pbstr, n);
-    return S_OK;
-}
-
-HRESULT CAccessibleBase::Check(const VARIANT& varChild, long* pChild)
-{
-    if (m_hwnd == NULL || !::IsWindow(m_hwnd))
-        return RPC_E_DISCONNECTED;
-    if (varChild.vt != VT_I4)
-        return E_INVALIDARG;
-    if (varChild.lVal < 0 || varChild.lVal > ChildCount())
-        return E_INVALIDARG;
-    *pChild = varChild.lVal;
-    return S_OK;
-}
-
-RECT CAccessibleBase::ScreenClient() const
-{
-    RECT rc;
-    ::GetClientRect(m_hwnd, &rc);
-    ::MapWindowPoints(m_hwnd, NULL, (POINT*)&rc, 2);
-    return rc;
-}
-
-void CAccessibleBase::ToScreenLocation(RECT rc, long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight) const
-{
-    ::MapWindowPoints(m_hwnd, NULL, (POINT*)&rc, 2);
-    *pxLeft = rc.left;
-    *pyTop = rc.top;
-    *pcxWidth = rc.right - rc.left;
-    *pcyHeight = rc.bottom - rc.top;
 }

@@ -184,9 +184,15 @@ std::string NormalCutpoints(const char*)
     return g_pNormal != NULL ? static_cast<CGalleryHistogram*>(g_pNormal)->Cutpoints() : "fail: none";
 }
 
+// "focused", or "elsewhere <window with the focus>".
 std::string NormalFocus(const char*)
 {
-    return g_pNormal != NULL && ::GetFocus() == g_pNormal->GetSafeHwnd() ? "focused" : "elsewhere";
+    const HWND hwndFocus = ::GetFocus();
+    if (g_pNormal != NULL && hwndFocus == g_pNormal->GetSafeHwnd())
+        return "focused";
+    char text[64];
+    _snprintf(text, sizeof(text), "elsewhere %p", static_cast<void*>(hwndFocus));
+    return text;
 }
 
 std::string CheckNormal(const char*)

@@ -19,21 +19,17 @@ public:
     // The child id of cutpoint index (list order).
     static LONG CutpointChild(int index) { return index + 1; }
 
-    STDMETHODIMP get_accChildCount(long* pcountChildren) override;
-    STDMETHODIMP get_accName(VARIANT varChild, BSTR* pszName) override;
-    STDMETHODIMP get_accValue(VARIANT varChild, BSTR* pszValue) override;
-    STDMETHODIMP get_accRole(VARIANT varChild, VARIANT* pvarRole) override;
-    STDMETHODIMP get_accState(VARIANT varChild, VARIANT* pvarState) override;
-    STDMETHODIMP get_accFocus(VARIANT* pvarChild) override;
-    STDMETHODIMP get_accSelection(VARIANT* pvarChildren) override;
-    STDMETHODIMP accSelect(long flagsSelect, VARIANT varChild) override;
-    STDMETHODIMP accLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight,
-                             VARIANT varChild) override;
-    STDMETHODIMP accNavigate(long navDir, VARIANT varStart, VARIANT* pvarEndUpAt) override;
-    STDMETHODIMP accHitTest(long xLeft, long yTop, VARIANT* pvarChild) override;
-
 protected:
     long ChildCount() override;
+    CString Name(long child) override;
+    CString Value(long child) override;
+    long Role(long child) override;
+    long State(long child) override;
+    CRect Location(long child) override;
+    long HitTest(CPoint pt) override;
+    long Focus() override;
+    long Selection() override;
+    HRESULT Select(long flags, long child) override;
 
 private:
     int Cutpoints() const;

@@ -23,24 +23,14 @@ public:
     // The bar's position changed: tells accessibility clients.
     static void Moved(HWND hBar);
 
-    STDMETHODIMP get_accChildCount(long* pcountChildren) override;
-    STDMETHODIMP get_accName(VARIANT varChild, BSTR* pszName) override;
-    STDMETHODIMP get_accValue(VARIANT varChild, BSTR* pszValue) override;
-    STDMETHODIMP get_accRole(VARIANT varChild, VARIANT* pvarRole) override;
-    STDMETHODIMP get_accState(VARIANT varChild, VARIANT* pvarState) override;
-    STDMETHODIMP get_accFocus(VARIANT* pvarChild) override;
-    STDMETHODIMP get_accSelection(VARIANT* pvarChildren) override;
-    STDMETHODIMP accSelect(long flagsSelect, VARIANT varChild) override;
-    STDMETHODIMP accLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight,
-                             VARIANT varChild) override;
-    STDMETHODIMP accNavigate(long navDir, VARIANT varStart, VARIANT* pvarEndUpAt) override;
-    STDMETHODIMP accHitTest(long xLeft, long yTop, VARIANT* pvarChild) override;
-
-    // The bar's position in its parent's client area along its axis.
-    static int Position(HWND hBar, BOOL bVertical);
-
 protected:
     long ChildCount() override;
+    CString Name(long child) override;
+    CString Value(long child) override;
+    long Role(long child) override;
+    long State(long child) override;
+    CRect Location(long child) override;
+    long HitTest(CPoint pt) override;
 
 private:
     BOOL m_bVertical;

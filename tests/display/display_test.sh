@@ -59,14 +59,17 @@ step_histogram() {
 step_histogram_keys() {
   read_item histogram
   local i cuts value x0 x1 x2 moved new y=$(( (ITEM_T + ITEM_B) / 2 - 20 ))
-  # The drag's click gave it the focus: Tab away first.
-  xdo key Tab
-  [ "$(request histogram.focus)" = elsewhere ] || fail "histogram: Tab did not take the focus away"
-  for ((i = 0; i < 60; i++)); do
-    [ "$(request histogram.focus)" = focused ] && break
+  # The drag's click gave it the focus: Tab away first (to a numeric edit),
+  # then Tab until it comes back, each Tab waited for.
+  local was now="$(request histogram.focus)"
+  [ "$now" = focused ] || fail "histogram: the drag's click did not give it the focus ($now)"
+  for ((i = 0; i < 20; i++)); do
+    was="$now"
     xdo key Tab
+    wait_until "the focus to move on from '$was'" 'now="$(request histogram.focus)"; [ "$now" != "$was" ]'
+    [ "$now" = focused ] && [ "$i" -gt 0 ] && break
   done
-  [ "$(request histogram.focus)" = focused ] || fail "histogram: Tab never gave it the focus"
+  [ "$now" = focused ] || fail "histogram: Tab never gave it the focus back ($now)"
   cuts="$(request histogram.cutpoints)"
   read -r value x0 <<<"$(sed -n 's/.* \([-0-9.e]*\)@\([0-9]*\)\*.*/\1 \2/p' <<<"$cuts")"
   [ -n "$value" ] || fail "histogram: no cutpoint selected: $cuts"
