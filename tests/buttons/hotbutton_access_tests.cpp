@@ -1,19 +1,14 @@
 // What a screen reader reads of a hot button: the system's own proxy for
 // the BUTTON class, which the button does not replace.
 #include "HotButtonFixture.h"
+#include "AccessibleClient.h"
 #include "Wow64Limits.h"
 
-#include <oleacc.h>
-
-#include <string>
 
 using namespace testsupport;
 using namespace hottest;
 
 namespace {
-
-const IID kIID_IAccessible =
-    { 0x618736E0, 0x3C3D, 0x11CF, { 0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71 } };
 
 bool UnderWine()
 {
@@ -34,16 +29,10 @@ TEST_F(HotButtonTest, SystemProxyReadsTheCaptionOfAnImageOnlyButton)
     m_btn.SetButtonImages(&images, BIA_Center);
     ::SendMessage(Btn(), BM_SETCHECK, BST_CHECKED, 0);
 
-    IAccessible* acc = NULL;
-    ASSERT_EQ(S_OK, ::AccessibleObjectFromWindow(Btn(), (DWORD)OBJID_CLIENT, kIID_IAccessible, (void**)&acc));
-    VARIANT self;
-    ::VariantInit(&self);
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR name = NULL;
-    EXPECT_EQ(S_OK, acc->get_accName(self, &name));
-    EXPECT_STREQ(L"Open data", name);
-    ::SysFreeString(name);
+    IAccessible* acc = AccessibleOf(Btn());
+    ASSERT_TRUE(acc != NULL);
+    EXPECT_EQ("Open data", AccText(acc, &IAccessible::get_accName, CHILDID_SELF));
+    const VARIANT self = ChildId(CHILDID_SELF);
 
     VARIANT role, state;
     acc->get_accRole(self, &role);

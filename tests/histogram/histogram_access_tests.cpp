@@ -2,6 +2,7 @@
 // of its accessible object compared with the picture, the WinEvents as whole
 // sequences, and keyboard edits compared with the same edits by mouse.
 #include "HistogramFixture.h"
+#include "AccessibleClient.h"
 #include "WinEventRecorder.h"
 #include "Wow64Limits.h"
 
@@ -15,34 +16,11 @@ using namespace histotest;
 
 namespace {
 
-// Defined here: the static uuid library's IID_IAccessible can resolve to
-// an import thunk's bytes.
-const IID kIID_IAccessible =
-    { 0x618736E0, 0x3C3D, 0x11CF, { 0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71 } };
-
 const COLORREF kCutpoint = RGB(69, 58, 194);
 const COLORREF kHighlight = RGB(217, 39, 30);
 const COLORREF kBarFill = RGB(162, 45, 179);
 const DWORD kAll = CHistogram::HF_SelectCutpoints | CHistogram::HF_DragCutpoints |
                    CHistogram::HF_KeyboardCutpoints;
-
-VARIANT Child(long id)
-{
-    VARIANT v;
-    ::VariantInit(&v);
-    v.vt = VT_I4;
-    v.lVal = id;
-    return v;
-}
-
-std::string Text(BSTR b)
-{
-    std::string s;
-    for (UINT i = 0; b != NULL && i < ::SysStringLen(b); i++)
-        s += (char)b[i];
-    ::SysFreeString(b);
-    return s;
-}
 
 // Bins [0, 10] and [10, 20] in a client 222 pixels wide: the plot is 200
 // columns from column 11, each worth 0.1.
@@ -69,10 +47,8 @@ protected:
     IAccessible* Acc()
     {
         if (m_acc == NULL)
-        {
-            EXPECT_EQ(S_OK, ::AccessibleObjectFromWindow(Hist(), (DWORD)OBJID_CLIENT, kIID_IAccessible,
-                                                         (void**)&m_acc));
-        }
+            m_acc = AccessibleOf(Hist());
+        EXPECT_TRUE(m_acc != NULL);
         return m_acc;
     }
 
@@ -101,7 +77,7 @@ protected:
     CRect Location(long id)
     {
         long x = 0, y = 0, cx = 0, cy = 0;
-        EXPECT_EQ(S_OK, Acc()->accLocation(&x, &y, &cx, &cy, Child(id)));
+        EXPECT_EQ(S_OK, Acc()->accLocation(&x, &y, &cx, &cy, ChildId(id)));
         POINT pt = { x, y };
         ::ScreenToClient(Hist(), &pt);
         return CRect(pt.x, pt.y, pt.x + cx, pt.y + cy);
@@ -131,14 +107,11 @@ TEST_F(HistogramAccess, ClientReadsWhatIsDrawn)
     HWND label = ::CreateWindow("Static", "&Ages && groups", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, Dialog(),
                                 NULL, NULL, NULL);
     ::SetWindowPos(Hist(), label, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    BSTR name = NULL;
-    EXPECT_EQ(S_OK, Acc()->get_accName(Child(CHILDID_SELF), &name));
-    EXPECT_EQ("Ages & groups", Text(name));
+    EXPECT_EQ("Ages & groups", AccText(Acc(), &IAccessible::get_accName, CHILDID_SELF));
     ::SetWindowText(Hist(), "Income");
-    Acc()->get_accName(Child(CHILDID_SELF), &name);
-    EXPECT_EQ("Income", Text(name));
+    EXPECT_EQ("Income", AccText(Acc(), &IAccessible::get_accName, CHILDID_SELF));
     VARIANT role;
-    Acc()->get_accRole(Child(CHILDID_SELF), &role);
+    Acc()->get_accRole(ChildId(CHILDID_SELF), &role);
     EXPECT_EQ(ROLE_SYSTEM_CHART, role.lVal);
     long count = 0;
     EXPECT_EQ(S_OK, Acc()->get_accChildCount(&count));
@@ -162,15 +135,12 @@ TEST_F(HistogramAccess, ClientReadsWhatIsDrawn)
     for (long id = 1; id <= 4; id++)
     {
         SCOPED_TRACE(children[id - 1].name);
-        BSTR text = NULL;
-        Acc()->get_accName(Child(id), &text);
-        EXPECT_EQ(children[id - 1].name, Text(text));
-        Acc()->get_accValue(Child(id), &text);
-        EXPECT_EQ(children[id - 1].value, Text(text));
+        EXPECT_EQ(children[id - 1].name, AccText(Acc(), &IAccessible::get_accName, id));
+        EXPECT_EQ(children[id - 1].value, AccText(Acc(), &IAccessible::get_accValue, id));
         VARIANT v;
-        Acc()->get_accRole(Child(id), &v);
+        Acc()->get_accRole(ChildId(id), &v);
         EXPECT_EQ(children[id - 1].role, v.lVal);
-        Acc()->get_accState(Child(id), &v);
+        Acc()->get_accState(ChildId(id), &v);
         EXPECT_EQ(children[id - 1].state, v.lVal);
 
         // The location holds what is drawn: every column of a cutpoint
@@ -218,10 +188,10 @@ TEST_F(HistogramAccess, FocusSelectionNavigationAndAWindowThatIsGone)
     EXPECT_EQ(2, v.lVal);
     EXPECT_EQ(S_OK, Acc()->get_accSelection(&v));
     EXPECT_EQ(2, v.lVal);
-    Acc()->get_accState(Child(2), &v);
+    Acc()->get_accState(ChildId(2), &v);
     EXPECT_EQ(STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED,
               v.lVal);
-    Acc()->get_accState(Child(CHILDID_SELF), &v);
+    Acc()->get_accState(ChildId(CHILDID_SELF), &v);
     EXPECT_EQ(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED, v.lVal);
 
     static const struct { long from; long dir; HRESULT hr; long to; } moves[] = {
@@ -235,13 +205,13 @@ TEST_F(HistogramAccess, FocusSelectionNavigationAndAWindowThatIsGone)
     for (const auto& m : moves)
     {
         ::VariantInit(&v);
-        EXPECT_EQ(m.hr, Acc()->accNavigate(m.dir, Child(m.from), &v)) << m.from << " dir " << m.dir;
+        EXPECT_EQ(m.hr, Acc()->accNavigate(m.dir, ChildId(m.from), &v)) << m.from << " dir " << m.dir;
         EXPECT_EQ(m.to, v.vt == VT_I4 ? v.lVal : 0) << m.from << " dir " << m.dir;
     }
-    EXPECT_EQ(E_INVALIDARG, Acc()->get_accRole(Child(5), &v));
+    EXPECT_EQ(E_INVALIDARG, Acc()->get_accRole(ChildId(5), &v));
 
     // Selecting through the object is SelectCutpoint.
-    EXPECT_EQ(S_OK, Acc()->accSelect(SELFLAG_TAKESELECTION, Child(1)));
+    EXPECT_EQ(S_OK, Acc()->accSelect(SELFLAG_TAKESELECTION, ChildId(1)));
     EXPECT_TRUE(m_hist.Cutpoint(0).selected);
 
     // The client may keep the object after the window is gone: it answers
@@ -249,7 +219,7 @@ TEST_F(HistogramAccess, FocusSelectionNavigationAndAWindowThatIsGone)
     m_hist.DestroyWindow();
     long count = 0;
     EXPECT_EQ(RPC_E_DISCONNECTED, Acc()->get_accChildCount(&count));
-    EXPECT_EQ(RPC_E_DISCONNECTED, Acc()->get_accRole(Child(CHILDID_SELF), &v));
+    EXPECT_EQ(RPC_E_DISCONNECTED, Acc()->get_accRole(ChildId(CHILDID_SELF), &v));
 }
 
 TEST_F(HistogramAccess, ChangesRaiseTheStandardEvents)

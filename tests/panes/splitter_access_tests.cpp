@@ -2,19 +2,14 @@
 // grip, and keyboard moves (WS_TABSTOP) ending with one SPM_BARMOVED within
 // the limits of a drag.
 #include "PaneFixture.h"
+#include "AccessibleClient.h"
 #include "WinEventRecorder.h"
 
-#include <oleacc.h>
-
-#include <string>
 
 using namespace testsupport;
 
 namespace panetest {
 namespace {
-
-const IID kIID_IAccessible =
-    { 0x618736E0, 0x3C3D, 0x11CF, { 0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71 } };
 
 const int kXBar = 10;
 const int kYBar = 11;
@@ -24,24 +19,6 @@ const int kAbove = 22;      // stretched, its top at y = 20
 const int kBelow = 23;      // moved
 
 enum KeyEnd { Enter, Escape, FocusLoss };
-
-VARIANT Self()
-{
-    VARIANT v;
-    ::VariantInit(&v);
-    v.vt = VT_I4;
-    v.lVal = CHILDID_SELF;
-    return v;
-}
-
-std::string Text(BSTR b)
-{
-    std::string s;
-    for (UINT i = 0; b != NULL && i < ::SysStringLen(b); i++)
-        s += (char)b[i];
-    ::SysFreeString(b);
-    return s;
-}
 
 class SplitterKeys : public PaneDialogTest
 {
@@ -184,25 +161,21 @@ TEST_F(SplitterKeys, NoTabStopNoKeys)
 TEST_F(SplitterKeys, GripForAScreenReader)
 {
     const HWND bar = Bind(false);
-    IAccessible* acc = NULL;
-    ASSERT_EQ(S_OK, ::AccessibleObjectFromWindow(bar, (DWORD)OBJID_CLIENT, kIID_IAccessible, (void**)&acc));
-    BSTR text = NULL;
-    acc->get_accName(Self(), &text);
-    EXPECT_EQ("Splitter", Text(text));
+    IAccessible* acc = AccessibleOf(bar);
+    ASSERT_TRUE(acc != NULL);
+    EXPECT_EQ("Splitter", AccText(acc, &IAccessible::get_accName, CHILDID_SELF));
     // The host's label: the static text before the bar. (Wine's static
     // keeps no text of its own for a bar of SS_GRAYRECT.)
     HWND label = ::CreateWindow("Static", "&Variables and output", WS_CHILD, 0, 0, 10, 10, Dialog(), NULL,
                                 NULL, NULL);
     ::SetWindowPos(bar, label, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    acc->get_accName(Self(), &text);
-    EXPECT_EQ("Variables and output", Text(text));
+    EXPECT_EQ("Variables and output", AccText(acc, &IAccessible::get_accName, CHILDID_SELF));
     VARIANT v;
-    acc->get_accRole(Self(), &v);
+    acc->get_accRole(ChildId(CHILDID_SELF), &v);
     EXPECT_EQ(ROLE_SYSTEM_GRIP, v.lVal);
-    acc->get_accState(Self(), &v);
+    acc->get_accState(ChildId(CHILDID_SELF), &v);
     EXPECT_EQ(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED, v.lVal);
-    acc->get_accValue(Self(), &text);
-    EXPECT_EQ("200", Text(text));
+    EXPECT_EQ("200", AccText(acc, &IAccessible::get_accValue, CHILDID_SELF));
 
     WinEventRecorder events(bar);
     Press(VK_RIGHT, false);
@@ -210,10 +183,9 @@ TEST_F(SplitterKeys, GripForAScreenReader)
         { EVENT_OBJECT_LOCATIONCHANGE, CHILDID_SELF }, { EVENT_OBJECT_VALUECHANGE, CHILDID_SELF }, { 0 }
     };
     EXPECT_WINEVENTS(events, moved, "Right");
-    acc->get_accValue(Self(), &text);
-    EXPECT_EQ("201", Text(text));
+    EXPECT_EQ("201", AccText(acc, &IAccessible::get_accValue, CHILDID_SELF));
     long x = 0, y = 0, cx = 0, cy = 0;
-    EXPECT_EQ(S_OK, acc->accLocation(&x, &y, &cx, &cy, Self()));
+    EXPECT_EQ(S_OK, acc->accLocation(&x, &y, &cx, &cy, ChildId(CHILDID_SELF)));
     CRect rc;
     ::GetWindowRect(bar, &rc);
     EXPECT_EQ(rc, CRect(x, y, x + cx, y + cy));
@@ -221,7 +193,8 @@ TEST_F(SplitterKeys, GripForAScreenReader)
 
     // Kept by the client after the bar is gone: disconnected, not dangling.
     ::DestroyWindow(Dialog());
-    EXPECT_EQ(RPC_E_DISCONNECTED, acc->get_accValue(Self(), &text));
+    BSTR text = NULL;
+    EXPECT_EQ(RPC_E_DISCONNECTED, acc->get_accValue(ChildId(CHILDID_SELF), &text));
     acc->Release();
 }
 
