@@ -11,6 +11,9 @@
 
 #include <afxwin.h>
 
+#include "ControlInfo.h"
+#include "SplitterAccessible.h"
+
 class CSplitterKeyboard
 {
 public:
@@ -32,6 +35,14 @@ public:
     // Ends a move (the focus left): the displacement to report, or 0.
     int Finish();
 
+    // The handlers both bars share; TBar (CxSplitterWnd, CySplitterWnd)
+    // makes this class its friend.
+    template <class TBar> static LRESULT OnGetObject(TBar* pBar, WPARAM wParam, LPARAM lParam);
+    template <class TBar> static LRESULT OnGetDlgCode(TBar* pBar, LPARAM lParam);
+    template <class TBar> static void OnKeyDown(TBar* pBar, UINT nChar);
+    template <class TBar> static void OnKillFocus(TBar* pBar);
+    template <class TBar> static void OnDestroy(TBar* pBar);
+
     // Where a step of delta pixels from pos lands, kept within [lo, hi]
     // (the room of the bar's leading edge).
     static int Clamp(int pos, int delta, int lo, int hi);
@@ -41,6 +52,67 @@ private:
     BOOL  m_bMoving;
     CRect m_rcStart;     // where the move began, in the parent's client area
     int   m_nOffset;     // from there, along the axis
+
+    // The bar's keyboard state, made at the first key.
+    template <class TBar> static CSplitterKeyboard* Of(TBar* pBar);
+    // A keyboard move ended: the panes follow and the parent is told once,
+    // as after a drag.
+    template <class TBar> static void Report(TBar* pBar, int nMoved);
 };
+
+template <class TBar> LRESULT CSplitterKeyboard::OnGetObject(TBar* pBar, WPARAM wParam, LPARAM lParam)
+{
+    if ((LONG)lParam != OBJID_CLIENT)
+        return pBar->Default();
+    return CSplitterAccessible::Answer(pBar, TBar::kVertical, &pBar->m_pAccessible, wParam, lParam);
+}
+
+template <class TBar> LRESULT CSplitterKeyboard::OnGetDlgCode(TBar* pBar, LPARAM lParam)
+{
+    if (!Enabled(pBar))
+        return pBar->Default();
+    return Of(pBar)->DlgCode(reinterpret_cast<const MSG*>(lParam));
+}
+
+template <class TBar> void CSplitterKeyboard::OnKeyDown(TBar* pBar, UINT nChar)
+{
+    CRect rcClip;
+    const BOOL bRoom = pBar->m_pParent != NULL && pBar->CalcDragClipRect(CPoint(0, 0), &rcClip);
+    const BOOL bCtrl = (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
+    int nMoved = 0;
+    if (!Enabled(pBar) || !Of(pBar)->Key(pBar, nChar, bCtrl, bRoom ? &rcClip : NULL, &nMoved))
+        pBar->Default();
+    else if (nMoved != 0)
+        Report(pBar, nMoved);
+}
+
+template <class TBar> void CSplitterKeyboard::OnKillFocus(TBar* pBar)
+{
+    pBar->Default();
+    const int nMoved = pBar->m_pKeys != NULL ? pBar->m_pKeys->Finish() : 0;
+    if (nMoved != 0)
+        Report(pBar, nMoved);
+}
+
+template <class TBar> void CSplitterKeyboard::OnDestroy(TBar* pBar)
+{
+    CSplitterAccessible::Release(&pBar->m_pAccessible);
+    pBar->Default();
+}
+
+template <class TBar> CSplitterKeyboard* CSplitterKeyboard::Of(TBar* pBar)
+{
+    if (pBar->m_pKeys == NULL)
+        pBar->m_pKeys = new CSplitterKeyboard(TBar::kVertical);
+    return pBar->m_pKeys;
+}
+
+template <class TBar> void CSplitterKeyboard::Report(TBar* pBar, int nMoved)
+{
+    if (pBar->m_pParent == NULL || !::IsWindow(pBar->m_pParent->m_hWnd))
+        return;
+    pBar->RecalcLayout();
+    pBar->m_pParent->SendMessage(SPM_BARMOVED, (WPARAM)nMoved, (LPARAM)pBar->GetDlgCtrlID());
+}
 
 #endif // TESSARINE_SPLITTERKEYBOARD_H

@@ -2,7 +2,6 @@
 // the drag.
 #include "ySplitterWnd.h"
 
-#include "SplitterAccessible.h"
 #include "SplitterKeyboard.h"
 #include "SplitterTrack.h"
 
@@ -208,61 +207,29 @@ BOOL CySplitterWnd::OnSetCursor(CWnd* /*pWnd*/, UINT /*nHitTest*/, UINT /*messag
 }
 
 /////////////////////////////////////////////////////////////////////////////
-// Accessibility and keyboard moves (see SplitterAccessible, SplitterKeyboard)
+// Accessibility and keyboard moves (SplitterAccessible, SplitterKeyboard)
 
 LRESULT CySplitterWnd::OnGetObject(WPARAM wParam, LPARAM lParam)
 {
-    if ((LONG)lParam != OBJID_CLIENT)
-        return Default();
-    return CSplitterAccessible::Answer(this, TRUE, &m_pAccessible, wParam, lParam);
+    return CSplitterKeyboard::OnGetObject(this, wParam, lParam);
 }
 
 LRESULT CySplitterWnd::OnGetDlgCodeMsg(WPARAM /*wParam*/, LPARAM lParam)
 {
-    if (!CSplitterKeyboard::Enabled(this))
-        return Default();
-    return Keys()->DlgCode(reinterpret_cast<const MSG*>(lParam));
+    return CSplitterKeyboard::OnGetDlgCode(this, lParam);
 }
 
-void CySplitterWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+void CySplitterWnd::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
 {
-    CRect rcClip;
-    const BOOL bRoom = m_pParent != NULL && CalcDragClipRect(CPoint(0, 0), &rcClip);
-    const BOOL bCtrl = (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
-    int nMoved = 0;
-    if (!CSplitterKeyboard::Enabled(this) || !Keys()->Key(this, nChar, bCtrl, bRoom ? &rcClip : NULL, &nMoved))
-        CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
-    else if (nMoved != 0)
-        ReportKeyMove(nMoved);
+    CSplitterKeyboard::OnKeyDown(this, nChar);
 }
 
-void CySplitterWnd::OnKillFocus(CWnd* pNewWnd)
+void CySplitterWnd::OnKillFocus(CWnd* /*pNewWnd*/)
 {
-    CWnd::OnKillFocus(pNewWnd);
-    const int nMoved = m_pKeys != NULL ? m_pKeys->Finish() : 0;
-    if (nMoved != 0)
-        ReportKeyMove(nMoved);
+    CSplitterKeyboard::OnKillFocus(this);
 }
 
 void CySplitterWnd::OnDestroy()
 {
-    CSplitterAccessible::Release(&m_pAccessible);
-    CWnd::OnDestroy();
-}
-
-CSplitterKeyboard* CySplitterWnd::Keys()
-{
-    if (m_pKeys == NULL)
-        m_pKeys = new CSplitterKeyboard(TRUE);
-    return m_pKeys;
-}
-
-// A keyboard move ended: the panes follow and the parent is told once, as
-// after a drag.
-void CySplitterWnd::ReportKeyMove(int nMoved)
-{
-    if (m_pParent == NULL || !::IsWindow(m_pParent->m_hWnd))
-        return;
-    RecalcLayout();
-    m_pParent->SendMessage(SPM_BARMOVED, (WPARAM)nMoved, (LPARAM)GetDlgCtrlID());
+    CSplitterKeyboard::OnDestroy(this);
 }

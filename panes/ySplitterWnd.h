@@ -99,9 +99,9 @@ protected:
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnKillFocus(CWnd* pNewWnd);
     afx_msg void OnDestroy();
-    CSplitterKeyboard* Keys();
-    void ReportKeyMove(int nMoved);
     DECLARE_MESSAGE_MAP()
+    friend class CSplitterKeyboard;
+    enum { kVertical = TRUE };     // the axis the bar moves along
 
     CWnd*                              m_pParent;
     CArray<ControlInfo, ControlInfo&>  m_abovePanes;
