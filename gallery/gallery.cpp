@@ -357,7 +357,12 @@ int Run(bool bInteractive, const std::string& folder, const std::string& logPath
     {
         Placed& p = placed[i];
         const RECT& rl = p.rcLabel;
-        p.hwndLabel = CreateWindowExA(0, "STATIC", p.item.name, WS_CHILD | WS_VISIBLE | SS_LEFT,
+        // The caption names the item and, for a control the keyboard
+        // operates, says how; it is also the name a screen reader reads for
+        // a control without text of its own.
+        const std::string caption = p.item.keys != NULL ? std::string(p.item.name) + " - keys: " + p.item.keys
+                                                        : std::string(p.item.name);
+        p.hwndLabel = CreateWindowExA(0, "STATIC", caption.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
                                       rl.left, rl.top, rl.right - rl.left, rl.bottom - rl.top,
                                       hwndDialog, NULL, GetModuleHandle(NULL), NULL);
         if (p.hwndLabel != NULL && hFont != NULL)

@@ -21,6 +21,7 @@ struct GalleryItem {
     HWND (*create)(CWnd* pParent, const RECT& rc); // builds the control inside rc; returns the window to photograph
     BOOL (*ready)();                               // optional (NULL = ready at once): polled while the gallery pumps
     void (*destroy)();                             // optional: frees what create made, before the dialog goes
+    const char* keys = NULL;                       // optional: how the keyboard operates it, shown in the caption
 };
 void RegisterGalleryItem(const GalleryItem& item);
 #define GALLERY_ITEM(tag, ...) static const bool tag##_registered_ = (RegisterGalleryItem(GalleryItem{__VA_ARGS__}), true)

@@ -81,10 +81,11 @@ private:
     unsigned int m_state;
 };
 
-CHistogram* MakeHistogram(CWnd* pParent, const RECT& rc)
+// dwStyle: WS_TABSTOP for the one the keyboard operates.
+CHistogram* MakeHistogram(CWnd* pParent, const RECT& rc, DWORD dwStyle = 0)
 {
     CHistogram* p = new CGalleryHistogram;
-    if (!p->Create(HISTOGRAM_CLASSNAME, NULL, WS_CHILD | WS_VISIBLE, rc, pParent, kHistogramId))
+    if (!p->Create(HISTOGRAM_CLASSNAME, NULL, WS_CHILD | WS_VISIBLE | dwStyle, rc, pParent, kHistogramId))
     {
         delete p;
         return NULL;
@@ -107,7 +108,7 @@ void Destroy(CHistogram*& p)
 // middle one selected. Wide enough for every label on one row.
 HWND CreateNormal(CWnd* pParent, const RECT& rc)
 {
-    g_pNormal = MakeHistogram(pParent, rc);
+    g_pNormal = MakeHistogram(pParent, rc, WS_TABSTOP);
     if (g_pNormal == NULL)
         return NULL;
 
@@ -134,7 +135,8 @@ HWND CreateNormal(CWnd* pParent, const RECT& rc)
         bins[i].label.Format("%.1f", bins[i].upper);
     }
     g_pNormal->SetHistogram(lower, bins);
-    g_pNormal->SetFeatureFlags(CHistogram::HF_SelectCutpoints | CHistogram::HF_DragCutpoints);
+    g_pNormal->SetFeatureFlags(CHistogram::HF_SelectCutpoints | CHistogram::HF_DragCutpoints |
+                               CHistogram::HF_KeyboardCutpoints);
     g_pNormal->AddCutpoint(-1.0);
     g_pNormal->AddCutpoint(0.5);
     g_pNormal->AddCutpoint(1.5);
@@ -182,6 +184,17 @@ std::string NormalCutpoints(const char*)
     return g_pNormal != NULL ? static_cast<CGalleryHistogram*>(g_pNormal)->Cutpoints() : "fail: none";
 }
 
+// "focused", or "elsewhere <window with the focus>".
+std::string NormalFocus(const char*)
+{
+    const HWND hwndFocus = ::GetFocus();
+    if (g_pNormal != NULL && hwndFocus == g_pNormal->GetSafeHwnd())
+        return "focused";
+    char text[64];
+    _snprintf(text, sizeof(text), "elsewhere %p", static_cast<void*>(hwndFocus));
+    return text;
+}
+
 std::string CheckNormal(const char*)
 {
     return g_pNormal != NULL ? static_cast<CGalleryHistogram*>(g_pNormal)->Check() : "fail: none";
@@ -191,6 +204,8 @@ std::string CheckNormal(const char*)
 
 GALLERY_COMMAND(histogram_cutpoints, "histogram.cutpoints", &NormalCutpoints);
 GALLERY_COMMAND(histogram_check, "histogram.check", &CheckNormal);
-GALLERY_ITEM(histogram, "histogram", 440, 180, &CreateNormal, NULL, &DestroyNormal);
+GALLERY_COMMAND(histogram_focus, "histogram.focus", &NormalFocus);
+GALLERY_ITEM(histogram, "histogram", 440, 180, &CreateNormal, NULL, &DestroyNormal,
+             "Up/Down, Left/Right, Ctrl+Left/Right, Delete");
 GALLERY_ITEM(histogram_crowded, "histogram_crowded", 360, 180, &CreateCrowded, NULL, &DestroyCrowded);
 GALLERY_ITEM(histogram_nodata, "histogram_nodata", 320, 180, &CreateNoData, NULL, &DestroyNoData);

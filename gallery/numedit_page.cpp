@@ -18,7 +18,7 @@ HWND CreateEdit(int nIndex, int nType, LPCTSTR lpszText, CWnd* pParent, const RE
     CNumericEdit* p = new CNumericEdit;
     p->SetNumberType(nType);
     p->SetValidateWhen(CNumericEdit::validateOnChange);
-    if (!p->Create(_T("EDIT"), NULL, WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, rc,
+    if (!p->Create(_T("EDIT"), NULL, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, rc,
                    pParent, kNumericEditId + nIndex))
     {
         delete p;

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "HistogramAccessible.h"
 #include "LibraryResources.h"
 #include "TessarineRes.h"
 #include "WndLifetime.h"
@@ -120,6 +121,12 @@ BEGIN_MESSAGE_MAP(CHistogram, CWnd)
     ON_WM_LBUTTONDOWN()
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONUP()
+    ON_WM_DESTROY()
+    ON_MESSAGE(WM_GETOBJECT, OnGetObject)
+    ON_WM_GETDLGCODE()
+    ON_WM_KEYDOWN()
+    ON_WM_SETFOCUS()
+    ON_WM_KILLFOCUS()
 END_MESSAGE_MAP()
 
 /////////////////////////////////////////////////////////////////////////////
@@ -143,7 +150,8 @@ CHistogram::CHistogram()
       m_dXMin(0.0),
       m_dXMax(0.0),
       m_bSmallMetrics(FALSE),
-      m_lastError(HE_None)
+      m_lastError(HE_None),
+      m_pAccessible(NULL)
 {
     // Registered by every instance so that a dialog template can hold a
     // HISTOGRAMCLASS item once any histogram exists; a repeated
@@ -166,6 +174,7 @@ CHistogram::CHistogram()
 CHistogram::~CHistogram()
 {
     // The GDI objects and arrays release themselves; CWnd destroys the window.
+    ReleaseAccessible();
 }
 
 BOOL CHistogram::Initialize(CWnd* pParent, UINT nID)
@@ -241,6 +250,7 @@ BOOL CHistogram::SetHistogram(double lower, const CArray<HistoBin, HistoBin&>& b
 
     RecalcHistogram();
     InvalidateAll();
+    RaiseEvent(EVENT_OBJECT_REORDER, CHILDID_SELF);
     return TRUE;
 }
 
@@ -686,6 +696,7 @@ void CHistogram::OnPaint()
     }
 
     DrawCutpoints(&dc);
+    DrawFocusCue(&dc);
 
     if (n == 0 && m_bShowNoDataMessage)
     {
@@ -765,8 +776,9 @@ BOOL CHistogram::AddCutpoint(double value)
     CutpointBag cp;
     cp.value = value;
     cp.selected = FALSE;
-    m_cutpoints.Add(cp);
+    const int i = (int)m_cutpoints.Add(cp);
     InvalidateAll();
+    RaiseEvent(EVENT_OBJECT_CREATE, CHistogramAccessible::CutpointChild(i));
     return TRUE;
 }
 
@@ -780,6 +792,7 @@ BOOL CHistogram::RemoveCutpoint(double value)
     }
     m_cutpoints.RemoveAt(i);
     InvalidateAll();
+    RaiseEvent(EVENT_OBJECT_DESTROY, CHistogramAccessible::CutpointChild(i));
     return TRUE;
 }
 
@@ -796,6 +809,9 @@ BOOL CHistogram::SelectCutpoint(double value)
         m_cutpoints[j].selected = FALSE;
     m_cutpoints[i].selected = TRUE;
     InvalidateAll();
+    RaiseEvent(EVENT_OBJECT_SELECTION, CHistogramAccessible::CutpointChild(i));
+    if (KeyboardOperable() && ::GetFocus() == m_hWnd)
+        RaiseEvent(EVENT_OBJECT_FOCUS, CHistogramAccessible::CutpointChild(i));
     return TRUE;
 }
 
@@ -808,17 +824,25 @@ int CHistogram::CutpointHitTest(int px, int py)
     const int n = (int)m_cutpoints.GetSize();
     for (int i = 0; i < n; i++)
     {
-        int w = CutpointPenWidth(i);
-        int left = CutpointScreenX(i) - w / 2;
-        if (w < 3)
-        {
-            w += 2;
-            left -= 1;
-        }
-        if (left <= px && px <= left + w)
+        const CRect rc = CutpointHitRect(i);
+        if (rc.left <= px && px < rc.right)
             return i;
     }
     return -1;
+}
+
+// The pixels that hit cutpoint index: its line, widened to at least 5
+// columns for thin pens, over the rows of the plot.
+CRect CHistogram::CutpointHitRect(int index)
+{
+    int w = CutpointPenWidth(index);
+    int left = CutpointScreenX(index) - w / 2;
+    if (w < 3)
+    {
+        w += 2;
+        left -= 1;
+    }
+    return CRect(left, m_rcPlot.top, left + w + 1, m_rcPlot.bottom + 1);
 }
 
 // A drop within 4 % of a bin's width from one of its edges lands on that
@@ -827,6 +851,15 @@ int CHistogram::CutpointHitTest(int px, int py)
 double CHistogram::SnapCutpoint(double value)
 {
     m_lastError = HE_None;
+    const double result = SnappedValue(value);
+    if (result != value)
+        InvalidateAll();
+    return result;
+}
+
+// Where a drop at value lands (see SnapCutpoint), without side effects.
+double CHistogram::SnappedValue(double value) const
+{
     double result = value;
     double lowerEdge = m_dXMin;
     const int n = (int)m_bins.GetSize();
@@ -844,8 +877,6 @@ double CHistogram::SnapCutpoint(double value)
         }
         lowerEdge = upperEdge;
     }
-    if (result != value)
-        InvalidateAll();
     return result;
 }
 
@@ -879,6 +910,15 @@ BOOL CHistogram::NotifyOwner(UINT message, LPARAM lParam)
 
 void CHistogram::OnLButtonDown(UINT nFlags, CPoint point)
 {
+    // Operable from the keyboard: a click gives it the focus, as it would a
+    // button.
+    if (KeyboardOperable() && ::GetFocus() != m_hWnd)
+    {
+        const HWND hwnd = m_hWnd;
+        SetFocus();
+        if (!::IsWindow(hwnd))
+            return;
+    }
     if ((m_dwFeatureFlags & HF_SelectCutpoints) != 0)
     {
         m_nDragIndex = CutpointHitTest(point.x, point.y);
@@ -919,25 +959,18 @@ void CHistogram::OnMouseMove(UINT nFlags, CPoint point)
         return;
     if (m_bDragging && DragIndexValid())
     {
-        // Back from the column to a value; unclamped, as the captured mouse
-        // may leave the plot. A plot without width, or a range that gives
-        // no finite value, keeps the cutpoint where it is.
-        const int plotWidth = m_rcPlot.Width();
         double v = 0.0;
-        if (plotWidth != 0)
-            v = m_dXMin + (m_dXMax - m_dXMin) * (point.x - m_rcPlot.left) / plotWidth;
-        if (plotWidth != 0 && std::isfinite(v))
+        if (ValueAtColumn(point.x, &v))
         {
             const CRect rcOld = CutpointStrip(m_nDragIndex);
-
-            // At most two decimals while dragging.
-            char text[512];
-            std::snprintf(text, sizeof(text), "%.2f", v);
-            m_cutpoints[m_nDragIndex].value = std::strtod(text, NULL);
+            const BOOL bChanged = m_cutpoints[m_nDragIndex].value != v;
+            m_cutpoints[m_nDragIndex].value = v;
 
             const CRect rcNew = CutpointStrip(m_nDragIndex);
             CRect rcRedraw;
             rcRedraw.UnionRect(&rcOld, &rcNew);
+            if (bChanged)
+                CutpointChanged(m_nDragIndex);
             RedrawWindow(&rcRedraw, NULL,
                          RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW);
         }
@@ -971,6 +1004,8 @@ BOOL CHistogram::EndDrag()
         {
             const double snapped = SnapCutpoint(v);
             m_cutpoints[m_nDragIndex].value = snapped;
+            if (snapped != v)
+                CutpointChanged(m_nDragIndex);
             CutpointMove move;
             move.oldValue = m_dDragStartValue;
             move.newValue = snapped;
@@ -986,4 +1021,268 @@ BOOL CHistogram::EndDrag()
     m_nDragIndex = -1;
     m_dDragStartValue = 0.0;
     return TRUE;
+}
+
+// The value a cutpoint dragged to column x gets: back from the column to
+// the x scale, unclamped (the captured mouse may leave the plot), kept to
+// two decimals. FALSE for a plot without width or a range that gives no
+// finite value: the cutpoint then stays where it is.
+BOOL CHistogram::ValueAtColumn(int x, double* pValue)
+{
+    const int plotWidth = m_rcPlot.Width();
+    if (plotWidth == 0)
+        return FALSE;
+    const double v = m_dXMin + (m_dXMax - m_dXMin) * (x - m_rcPlot.left) / plotWidth;
+    if (!std::isfinite(v))
+        return FALSE;
+    char text[512];
+    std::snprintf(text, sizeof(text), "%.2f", v);
+    *pValue = std::strtod(text, NULL);
+    return TRUE;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Accessibility
+
+// Tells accessibility clients that cutpoint index moved to another value.
+void CHistogram::CutpointChanged(int index)
+{
+    const LONG child = CHistogramAccessible::CutpointChild(index);
+    RaiseEvent(EVENT_OBJECT_LOCATIONCHANGE, child);
+    RaiseEvent(EVENT_OBJECT_VALUECHANGE, child);
+}
+
+void CHistogram::RaiseEvent(DWORD event, LONG child)
+{
+    if (m_hWnd != NULL)
+        ::NotifyWinEvent(event, m_hWnd, OBJID_CLIENT, child);
+}
+
+LRESULT CHistogram::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    if ((LONG)lParam != OBJID_CLIENT)
+        return Default();
+    if (m_pAccessible == NULL)
+        m_pAccessible = new CHistogramAccessible(this);
+    return m_pAccessible->Answer(wParam, lParam);
+}
+
+// Clients may hold the object longer than the window lives: from now on it
+// answers that the window is gone.
+void CHistogram::ReleaseAccessible()
+{
+    if (m_pAccessible != NULL)
+    {
+        m_pAccessible->Disconnect();
+        m_pAccessible->Release();
+        m_pAccessible = NULL;
+    }
+}
+
+void CHistogram::OnDestroy()
+{
+    ReleaseAccessible();
+    CWnd::OnDestroy();
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Keyboard
+
+BOOL CHistogram::KeyboardOperable() const
+{
+    return (m_dwFeatureFlags & HF_KeyboardCutpoints) != 0 && m_hWnd != NULL &&
+           (GetStyle() & WS_TABSTOP) != 0;
+}
+
+int CHistogram::SelectedCutpoint() const
+{
+    const int n = (int)m_cutpoints.GetSize();
+    for (int i = 0; i < n; i++)
+    {
+        if (m_cutpoints.GetData()[i].selected)
+            return i;
+    }
+    return -1;
+}
+
+// The cutpoint next to index from left to right (dir +1) or right to left
+// (dir -1); equal values follow list order. From index -1: the first one in
+// that direction. -1 when there is none.
+int CHistogram::NeighbourCutpoint(int index, int dir) const
+{
+    const CutpointBag* p = m_cutpoints.GetData();
+    const int n = (int)m_cutpoints.GetSize();
+    // Whether a comes after b in the direction of travel.
+    auto after = [&](int a, int b) {
+        if (p[a].value != p[b].value)
+            return dir > 0 ? p[a].value > p[b].value : p[a].value < p[b].value;
+        return dir > 0 ? a > b : a < b;
+    };
+    int best = -1;
+    for (int i = 0; i < n; i++)
+    {
+        if (i == index || (index >= 0 && !after(i, index)))
+            continue;
+        if (best < 0 || after(best, i))
+            best = i;
+    }
+    return best;
+}
+
+// Where Left (dir -1) or Right (+1) takes cutpoint index: the nearest pixel
+// column in that direction where a mouse drop lands on another value
+// (after rounding and snapping), the x range's end at most.
+BOOL CHistogram::StepTarget(int index, int dir, double* pValue)
+{
+    const double v = m_cutpoints[index].value;
+    int x = X_AxisPos(v);
+    for (int steps = 0; steps <= m_rcPlot.Width() + 1; steps++)
+    {
+        x += dir;
+        double target = 0.0;
+        if (!ValueAtColumn(x, &target))
+            return FALSE;
+        const BOOL bEnd = dir < 0 ? target <= m_dXMin : target >= m_dXMax;
+        if (bEnd)
+            target = dir < 0 ? m_dXMin : m_dXMax;
+        const double landed = SnappedValue(target);
+        if ((landed - v) * dir > 0.0)
+        {
+            *pValue = landed;
+            return TRUE;
+        }
+        if (bEnd)
+            return FALSE;
+    }
+    return FALSE;
+}
+
+// The next bin edge beyond cutpoint index in direction dir.
+BOOL CHistogram::EdgeTarget(int index, int dir, double* pValue) const
+{
+    const double v = m_cutpoints[index].value;
+    const int n = (int)m_bins.GetSize();
+    for (int k = 0; k <= n; k++)
+    {
+        // Edges from the lower edge of the range up, or from its end down.
+        const int e = dir > 0 ? k : n - k;
+        const double edge = e == 0 ? m_dXMin : m_bins.GetData()[e - 1].upper;
+        if ((edge - v) * dir > 0.0)
+        {
+            *pValue = edge;
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+// What a click on the cutpoint does: select it and tell the owner.
+void CHistogram::KeySelect(int index)
+{
+    if ((m_dwFeatureFlags & HF_SelectCutpoints) == 0)
+        return;
+    SelectCutpoint(m_cutpoints[index].value);
+    // An overriding SelectCutpoint may have changed the list.
+    if (index < m_cutpoints.GetSize())
+        NotifyOwner(HM_CUTPOINTSELECTED, (LPARAM)&m_cutpoints[index]);
+}
+
+// What a drag ending on target does: the drop of EndDrag, with the same
+// snapping and message.
+void CHistogram::KeyMove(int index, double target)
+{
+    m_nDragIndex = index;
+    m_dDragStartValue = m_cutpoints[index].value;
+    m_bDragging = TRUE;
+    m_cutpoints[index].value = target;
+    CutpointChanged(index);
+    InvalidateAll();
+    EndDrag();
+}
+
+// What dropping the cutpoint outside the x range does: removed, and the
+// owner told the value it had.
+void CHistogram::KeyRemove(int index)
+{
+    double value = m_cutpoints[index].value;
+    RemoveCutpoint(value);
+    NotifyOwner(HM_CUTPOINTREMOVED, (LPARAM)&value);
+}
+
+UINT CHistogram::OnGetDlgCode()
+{
+    if (KeyboardOperable())
+        return DLGC_WANTARROWS;
+    return CWnd::OnGetDlgCode();
+}
+
+void CHistogram::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    // Not while the mouse drags a cutpoint: the drop decides.
+    if (!KeyboardOperable() || m_bDragging)
+    {
+        CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
+        return;
+    }
+    const int sel = SelectedCutpoint();
+    const BOOL bCtrl = (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
+    double target = 0.0;
+    switch (nChar)
+    {
+    case VK_DOWN:
+    case VK_UP:
+    {
+        const int next = NeighbourCutpoint(sel, nChar == VK_DOWN ? 1 : -1);
+        if (next >= 0)
+            KeySelect(next);
+        return;
+    }
+    case VK_LEFT:
+    case VK_RIGHT:
+    {
+        const int dir = nChar == VK_RIGHT ? 1 : -1;
+        if (sel >= 0 && (bCtrl ? EdgeTarget(sel, dir, &target) : StepTarget(sel, dir, &target)))
+            KeyMove(sel, target);
+        return;
+    }
+    case VK_DELETE:
+        if (sel >= 0)
+            KeyRemove(sel);
+        return;
+    default:
+        CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
+        return;
+    }
+}
+
+void CHistogram::OnSetFocus(CWnd* pOldWnd)
+{
+    CWnd::OnSetFocus(pOldWnd);
+    if (!KeyboardOperable())
+        return;
+    InvalidateAll();
+    const int sel = SelectedCutpoint();
+    if (sel >= 0)
+        RaiseEvent(EVENT_OBJECT_FOCUS, CHistogramAccessible::CutpointChild(sel));
+}
+
+void CHistogram::OnKillFocus(CWnd* pNewWnd)
+{
+    CWnd::OnKillFocus(pNewWnd);
+    if (KeyboardOperable())
+        InvalidateAll();
+}
+
+// The dotted focus rectangle: around the selected cutpoint's line (the
+// strip a drag repaints, so a moving line takes it along), or around the
+// plot when none is selected.
+void CHistogram::DrawFocusCue(CDC* pDC)
+{
+    if (!KeyboardOperable() || ::GetFocus() != m_hWnd)
+        return;
+    const int sel = SelectedCutpoint();
+    CRect rc = sel >= 0 ? CutpointStrip(sel) : m_rcPlot;
+    if (sel < 0)
+        rc.InflateRect(2, 2);
+    pDC->DrawFocusRect(&rc);
 }

@@ -12,6 +12,10 @@
 
 #include "HistoBin.h"
 
+/// @cond IMPLEMENTATION
+class CHistogramAccessible;
+/// @endcond
+
 // Notifications sent to the owner (SendMessage; the result is ignored).
 // wParam is the control's identifier; lParam points into the control and is
 // valid only while the message is handled.
@@ -64,7 +68,29 @@
 /// rectangle), WM_PAINT, and WM_LBUTTONDOWN, WM_MOUSEMOVE and WM_LBUTTONUP
 /// for the cutpoints (the mouse is captured while a cutpoint is dragged).
 /// Everything else, erasing the background included, is default handling;
-/// there is no keyboard interface.
+/// there is no keyboard interface unless HF_KeyboardCutpoints asks for one.
+///
+/// Accessibility: the control answers WM_GETOBJECT with an IAccessible of
+/// its own (role chart). Its name is the window text or, when that is
+/// empty, the static label just before the control in the dialog. Its
+/// children are the cutpoints in list order ("Cutpoint 1", ..., value the
+/// number with two decimals, state selected and focused) followed by the
+/// bins (named by their edges, "0 to 10", value the count), each located
+/// where it is drawn. Changes raise the standard WinEvents: value and
+/// location change of a moved cutpoint, selection, create and destroy of
+/// an added or removed cutpoint, reorder when SetHistogram replaces every
+/// child, and focus.
+///
+/// Keyboard (HF_KeyboardCutpoints set and WS_TABSTOP on the window): the
+/// control takes the focus from the dialog's Tab order and when clicked, and
+/// draws a dotted focus rectangle around the selected cutpoint (around the
+/// plot when none is). Down and Up select the next and previous cutpoint
+/// from left to right; Left and Right move the selected one to the nearest
+/// pixel column where a drop lands elsewhere; Ctrl+Left and Ctrl+Right move
+/// it to the next bin edge; Delete removes it. The owner gets what the same
+/// edit made with the mouse sends: #HM_CUTPOINTSELECTED, #HM_CUTPOINTMOVED
+/// (two decimals, snapped to a bin edge close by) and #HM_CUTPOINTREMOVED.
+/// The keys never move a cutpoint out of the x range.
 ///
 /// Threads: only the thread that owns the window calls the control.
 ///
@@ -94,7 +120,10 @@ public:
     enum
     {
         HF_SelectCutpoints = 0x1,   ///< a click on a cutpoint selects it and sends HM_CUTPOINTSELECTED
-        HF_DragCutpoints   = 0x2    ///< ...and may drag it (needs 0x1)
+        HF_DragCutpoints   = 0x2,   ///< ...and may drag it (needs 0x1)
+        /// with WS_TABSTOP on the window: the control takes the focus and
+        /// the keys select, move and remove cutpoints (needs 0x1 to select)
+        HF_KeyboardCutpoints = 0x4
     };
 
 // Construction
@@ -204,6 +233,24 @@ protected:
     CRect CutpointStrip(int index);
     BOOL DragIndexValid() const;
     BOOL EndDrag();     // FALSE: the owner destroyed the control
+    BOOL ValueAtColumn(int x, double* pValue);
+    double SnappedValue(double value) const;
+    CRect CutpointHitRect(int index);
+    void CutpointChanged(int index);
+    void RaiseEvent(DWORD event, LONG child);
+
+    // Keyboard (HF_KeyboardCutpoints)
+    BOOL KeyboardOperable() const;
+    int SelectedCutpoint() const;
+    int NeighbourCutpoint(int index, int dir) const;
+    BOOL StepTarget(int index, int dir, double* pValue);
+    BOOL EdgeTarget(int index, int dir, double* pValue) const;
+    void KeySelect(int index);
+    void KeyMove(int index, double target);
+    void KeyRemove(int index);
+    void DrawFocusCue(CDC* pDC);
+    void ReleaseAccessible();
+    friend class CHistogramAccessible;
 
     CArray<HistoBinPos, HistoBinPos&>  m_bins;
     CArray<CutpointBag, CutpointBag&>  m_cutpoints;   // insertion order
@@ -230,6 +277,7 @@ protected:
     CFont       m_fontLabel;
     BOOL        m_bSmallMetrics;
     HistoErrors m_lastError;
+    CHistogramAccessible* m_pAccessible;   // made at the first WM_GETOBJECT
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnSize(UINT nType, int cx, int cy);
@@ -237,6 +285,12 @@ protected:
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnDestroy();
+    afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    afx_msg UINT OnGetDlgCode();
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -1,6 +1,7 @@
 // xSplitterWnd.cpp - CxSplitterWnd: binding, pane layout and the drag.
 #include "xSplitterWnd.h"
 
+#include "SplitterKeyboard.h"
 #include "SplitterTrack.h"
 
 namespace {
@@ -24,6 +25,11 @@ BEGIN_MESSAGE_MAP(CxSplitterWnd, CWnd)
     ON_WM_SETCURSOR()
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONDBLCLK()
+    ON_MESSAGE(WM_GETOBJECT, OnGetObject)
+    ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCodeMsg)
+    ON_WM_KEYDOWN()
+    ON_WM_KILLFOCUS()
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CxSplitterWnd::CxSplitterWnd()
@@ -33,6 +39,8 @@ CxSplitterWnd::CxSplitterWnd()
 
 CxSplitterWnd::~CxSplitterWnd()
 {
+    CSplitterAccessible::Release(&m_pAccessible);
+    delete m_pKeys;
 }
 
 BOOL CxSplitterWnd::BindWithControl(CWnd* pParent, DWORD nID)
@@ -187,4 +195,32 @@ void CxSplitterWnd::OnLButtonDown(UINT /*nFlags*/, CPoint point)
 void CxSplitterWnd::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
     OnLButtonDown(nFlags, point);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Accessibility and keyboard moves (SplitterAccessible, SplitterKeyboard)
+
+LRESULT CxSplitterWnd::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    return CSplitterKeyboard::OnGetObject(this, wParam, lParam);
+}
+
+LRESULT CxSplitterWnd::OnGetDlgCodeMsg(WPARAM /*wParam*/, LPARAM lParam)
+{
+    return CSplitterKeyboard::OnGetDlgCode(this, lParam);
+}
+
+void CxSplitterWnd::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
+{
+    CSplitterKeyboard::OnKeyDown(this, nChar);
+}
+
+void CxSplitterWnd::OnKillFocus(CWnd* /*pNewWnd*/)
+{
+    CSplitterKeyboard::OnKillFocus(this);
+}
+
+void CxSplitterWnd::OnDestroy()
+{
+    CSplitterKeyboard::OnDestroy(this);
 }

@@ -13,6 +13,11 @@
 
 #include "ControlInfo.h"
 
+/// @cond IMPLEMENTATION
+class CSplitterAccessible;
+class CSplitterKeyboard;
+/// @endcond
+
 /// A static control of a dialog made into a vertical bar that the user drags
 /// left and right; the panes attached left and right of it are moved or
 /// stretched to follow (see ControlInfo), and the parent gets #SPM_BARMOVED.
@@ -25,6 +30,16 @@
 /// is released, the panes follow the bar, and #SPM_BARMOVED (0x8F63;
 /// wParam: the signed displacement in pixels, lParam: the bar's identifier)
 /// is sent to the parent when the bar moved.
+///
+/// Accessibility: the bar answers WM_GETOBJECT with an IAccessible of its
+/// own, a grip named by the static label just before it in the dialog (or
+/// "Splitter") whose value is its left edge in the parent, in pixels.
+///
+/// Keyboard, for a bar the host gives WS_TABSTOP: Left and Right move the bar one
+/// pixel, ten with Ctrl, within the limits of a drag; Enter or the loss of
+/// the focus ends the move (the panes follow, #SPM_BARMOVED is sent once
+/// with the whole displacement), Escape puts the bar back. Without
+/// WS_TABSTOP the bar takes no keys.
 ///
 /// Threads: the thread that owns the dialog only. The splitter never owns
 /// the panes it moves.
@@ -76,13 +91,23 @@ protected:
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    // Accessibility and keyboard moves
+    afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetDlgCodeMsg(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
+    friend class CSplitterKeyboard;
+    enum { kVertical = FALSE };     // the axis the bar moves along
 
     CWnd*                              m_pParent;
     CArray<ControlInfo, ControlInfo&>  m_leftPanes;
     CArray<ControlInfo, ControlInfo&>  m_rightPanes;
     int                                m_nMinLeft;
     int                                m_nMinRight;
+    CSplitterAccessible*               m_pAccessible = NULL;   // made at the first WM_GETOBJECT
+    CSplitterKeyboard*                 m_pKeys = NULL;         // made at the first key
     /// @endcond
 };
 

@@ -2,6 +2,7 @@
 // the drag.
 #include "ySplitterWnd.h"
 
+#include "SplitterKeyboard.h"
 #include "SplitterTrack.h"
 
 namespace {
@@ -37,6 +38,11 @@ BEGIN_MESSAGE_MAP(CySplitterWnd, CWnd)
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONDBLCLK()
     ON_WM_SETCURSOR()
+    ON_MESSAGE(WM_GETOBJECT, OnGetObject)
+    ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCodeMsg)
+    ON_WM_KEYDOWN()
+    ON_WM_KILLFOCUS()
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CySplitterWnd::CySplitterWnd()
@@ -46,6 +52,8 @@ CySplitterWnd::CySplitterWnd()
 
 CySplitterWnd::~CySplitterWnd()
 {
+    CSplitterAccessible::Release(&m_pAccessible);
+    delete m_pKeys;
 }
 
 BOOL CySplitterWnd::BindWithControl(CWnd* pParent, DWORD nID)
@@ -205,4 +213,32 @@ BOOL CySplitterWnd::OnSetCursor(CWnd* /*pWnd*/, UINT /*nHitTest*/, UINT /*messag
 {
     ::SetCursor(::LoadCursor(NULL, IDC_SIZENS));
     return TRUE;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Accessibility and keyboard moves (SplitterAccessible, SplitterKeyboard)
+
+LRESULT CySplitterWnd::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    return CSplitterKeyboard::OnGetObject(this, wParam, lParam);
+}
+
+LRESULT CySplitterWnd::OnGetDlgCodeMsg(WPARAM /*wParam*/, LPARAM lParam)
+{
+    return CSplitterKeyboard::OnGetDlgCode(this, lParam);
+}
+
+void CySplitterWnd::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
+{
+    CSplitterKeyboard::OnKeyDown(this, nChar);
+}
+
+void CySplitterWnd::OnKillFocus(CWnd* /*pNewWnd*/)
+{
+    CSplitterKeyboard::OnKillFocus(this);
+}
+
+void CySplitterWnd::OnDestroy()
+{
+    CSplitterKeyboard::OnDestroy(this);
 }

@@ -14,6 +14,11 @@
 
 #include "ControlInfo.h"
 
+/// @cond IMPLEMENTATION
+class CSplitterAccessible;
+class CSplitterKeyboard;
+/// @endcond
+
 /// A static control of a dialog made into a horizontal bar that the user
 /// drags up and down; the panes attached above and below it are moved or
 /// stretched to follow (see ControlInfo), hidden while they do not fit
@@ -28,6 +33,16 @@
 /// is released, the panes follow the bar, and #SPM_BARMOVED (0x8F63;
 /// wParam: the signed displacement in pixels, lParam: the bar's identifier)
 /// is sent to the parent when the bar moved.
+///
+/// Accessibility: the bar answers WM_GETOBJECT with an IAccessible of its
+/// own, a grip named by the static label just before it in the dialog (or
+/// "Splitter") whose value is its top edge in the parent, in pixels.
+///
+/// Keyboard, for a bar the host gives WS_TABSTOP: Up and Down move the bar one
+/// pixel, ten with Ctrl, within the limits of a drag; Enter or the loss of
+/// the focus ends the move (the panes follow, #SPM_BARMOVED is sent once
+/// with the whole displacement), Escape puts the bar back. Without
+/// WS_TABSTOP the bar takes no keys.
 ///
 /// Threads: the thread that owns the dialog only. The splitter never owns
 /// the panes it moves.
@@ -79,7 +94,15 @@ protected:
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    // Accessibility and keyboard moves
+    afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetDlgCodeMsg(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
+    friend class CSplitterKeyboard;
+    enum { kVertical = TRUE };     // the axis the bar moves along
 
     CWnd*                              m_pParent;
     CArray<ControlInfo, ControlInfo&>  m_abovePanes;
@@ -87,6 +110,8 @@ protected:
     int                                m_nMinAbove;
     int                                m_nMinBelow;
     CRect                              m_rcMargins;   // top and bottom used
+    CSplitterAccessible*               m_pAccessible = NULL;   // made at the first WM_GETOBJECT
+    CSplitterKeyboard*                 m_pKeys = NULL;         // made at the first key
     /// @endcond
 };
 

@@ -53,6 +53,45 @@ step_histogram() {
   ok "histogram: cutpoint dragged from 1.5 (column $x3) to $value (column $xt)"
 }
 
+# --- the histogram from the keyboard only: Tab until it has the focus, then
+# Ctrl+Right takes the selected cutpoint (the one just dragged) to the next
+# bin edge, 3, and Left one column back from there
+step_histogram_keys() {
+  read_item histogram
+  local i cuts value x0 x1 x2 moved new y=$(( (ITEM_T + ITEM_B) / 2 - 20 ))
+  # The drag's click gave it the focus: Tab away first (to a numeric edit),
+  # then Tab until it comes back, each Tab waited for.
+  local was now="$(request histogram.focus)"
+  [ "$now" = focused ] || fail "histogram: the drag's click did not give it the focus ($now)"
+  for ((i = 0; i < 20; i++)); do
+    was="$now"
+    xdo key Tab
+    wait_until "the focus to move on from '$was'" 'now="$(request histogram.focus)"; [ "$now" != "$was" ]'
+    [ "$now" = focused ] && [ "$i" -gt 0 ] && break
+  done
+  [ "$now" = focused ] || fail "histogram: Tab never gave it the focus back ($now)"
+  cuts="$(request histogram.cutpoints)"
+  read -r value x0 <<<"$(sed -n 's/.* \([-0-9.e]*\)@\([0-9]*\)\*.*/\1 \2/p' <<<"$cuts")"
+  [ -n "$value" ] || fail "histogram: no cutpoint selected: $cuts"
+  mark_log
+  xdo key ctrl+Right
+  wait_log "notify HM_CUTPOINTMOVED .*old=$value new=3\$" >/dev/null
+  x1="$(sed -n 's/.* 3@\([0-9]*\)\*.*/\1/p' <<<"$(request histogram.cutpoints)")"
+  [ -n "$x1" ] || fail "histogram: the selected cutpoint is not at 3 after Ctrl+Right"
+  wait_pixels "histogram: the line at column $x1 (3), none left at $x0" \
+    'has_line_near '"$x1 $y"' && ! has_line_near '"$x0 $y"
+  mark_log
+  xdo key Left
+  moved="$(wait_log 'notify HM_CUTPOINTMOVED .*old=3 ')"
+  new="$(sed -n 's/.* new=\([-0-9.e]*\).*/\1/p' <<<"$moved")"
+  awk -v v="$new" 'BEGIN { exit !(v > 2.9 && v < 3) }' || fail "histogram: Left took 3 to $new"
+  x2="$(sed -n 's/.* '"$new"'@\([0-9]*\)\*.*/\1/p' <<<"$(request histogram.cutpoints)")"
+  [ -n "$x2" ] && [ "$x2" -lt "$x1" ] || fail "histogram: after Left the cutpoint is at column '$x2', from $x1"
+  wait_pixels "histogram: the line at column $x2" 'has_line_near '"$x2 $y"
+  shoot; save histogram-keys "${ITEM_RECT[@]}"
+  ok "histogram: by keyboard from $value to 3 (column $x1), then to $new (column $x2)"
+}
+
 # --- the hot buttons: hover the flat "Normal" one, press it, release it
 step_hotbutton() {
   read_window Button Normal
@@ -220,6 +259,7 @@ step_numedit() {
 }
 
 step_histogram
+step_histogram_keys
 step_splitter
 step_livearrow
 step_hotbutton

@@ -164,7 +164,7 @@ foreach(lib Tessarine Lumivane)
 endforeach()
 
 # Imports of every installed 32-bit DLL.
-set(win32 advapi32 comctl32 comdlg32 gdi32 kernel32 msvcrt ole32 oleaut32 shell32 shlwapi
+set(win32 advapi32 comctl32 comdlg32 gdi32 kernel32 msvcrt oleacc ole32 oleaut32 shell32 shlwapi
           user32 uuid version winmm)
 file(GLOB dlls ${WORK}/32/bin/*.dll)
 foreach(dll IN LISTS dlls)

@@ -1,0 +1,202 @@
+// The splitter bars for a screen reader and the keyboard: the accessible
+// grip, and keyboard moves (WS_TABSTOP) ending with one SPM_BARMOVED within
+// the limits of a drag.
+#include "PaneFixture.h"
+#include "AccessibleClient.h"
+#include "WinEventRecorder.h"
+
+
+using namespace testsupport;
+
+namespace panetest {
+namespace {
+
+const int kXBar = 10;
+const int kYBar = 11;
+const int kLeft = 20;       // stretched, its left edge at x = 50
+const int kRight = 21;      // moved
+const int kAbove = 22;      // stretched, its top at y = 20
+const int kBelow = 23;      // moved
+
+enum KeyEnd { Enter, Escape, FocusLoss };
+
+class SplitterKeys : public PaneDialogTest
+{
+protected:
+    void TearDown() override
+    {
+        m_x.Unbind();
+        m_y.Unbind();
+        PaneDialogTest::TearDown();
+    }
+
+    // The bars of the drag tests, with a tab stop when asked for and the
+    // focus; the parent's log keeps SPM_BARMOVED only.
+    HWND Bind(bool vertical, bool tabStop = true)
+    {
+        if (vertical)
+        {
+            MakeDialog(400, 300, { { kYBar, { 0, 150, 400, 156 } }, { kAbove, { 10, 20, 390, 146 } },
+                                   { kBelow, { 10, 160, 390, 280 } } });
+            EXPECT_TRUE(m_y.BindWithControl(&m_parent, kYBar));
+            m_y.SetAreaMargins(100, 0);
+            m_y.AttachAsAbovePane(kAbove, 4, TRUE);
+            m_y.AttachAsBelowPane(kBelow, 4, FALSE);
+        }
+        else
+        {
+            MakeDialog(400, 300, { { kXBar, { 200, 0, 206, 300 } }, { kLeft, { 50, 10, 196, 140 } },
+                                   { kRight, { 210, 10, 390, 140 } } });
+            EXPECT_TRUE(m_x.BindWithControl(&m_parent, kXBar));
+            m_x.AttachAsLeftPane(kLeft, 4, TRUE);
+            m_x.AttachAsRightPane(kRight, 4, FALSE);
+        }
+        const HWND bar = Item(vertical ? kYBar : kXBar);
+        if (tabStop)
+            ::SetWindowLong(bar, GWL_STYLE, ::GetWindowLong(bar, GWL_STYLE) | WS_TABSTOP);
+        ::SetForegroundWindow(Dialog());
+        ::SetFocus(bar);
+        Pump();
+        Recorder().SetFilter("parent", [](HWND, UINT message, WPARAM, LPARAM) {
+            return message == SPM_BARMOVED;
+        });
+        Recorder().Flush();
+        return bar;
+    }
+
+    static void Press(WORD vk, bool ctrl)
+    {
+        if (ctrl)
+            KeyDown(VK_CONTROL);
+        KeyPress(vk);
+        if (ctrl)
+            KeyUp(VK_CONTROL);
+        PumpInput();
+    }
+
+    TestXSplitter m_x;
+    TestYSplitter m_y;
+};
+
+// Keys pressed on a bar, how the move ends, and what follows: the
+// displacement SPM_BARMOVED reports (0: no message) and where the bar is.
+struct KeyRow
+{
+    const char* name;
+    bool vertical;
+    WORD vk;
+    bool ctrl;
+    int presses;
+    KeyEnd end;
+    int reported;
+    int position;       // left edge of an x bar, top of a y bar
+};
+
+const KeyRow kKeyRows[] = {
+    { "x_right_enter", false, VK_RIGHT, false, 3, Enter, 3, 203 },
+    { "x_ctrl_left_enter", false, VK_LEFT, true, 2, Enter, -20, 180 },
+    { "x_escape_puts_it_back", false, VK_RIGHT, false, 5, Escape, 0, 200 },
+    { "x_focus_loss_ends_the_move", false, VK_LEFT, false, 1, FocusLoss, -1, 199 },
+    { "x_left_limit_of_the_stretched_pane", false, VK_LEFT, true, 20, Enter, -140, 60 },
+    { "x_right_limit_of_the_parent", false, VK_RIGHT, true, 20, Enter, 184, 384 },
+    { "x_ignores_up", false, VK_UP, false, 1, Enter, 0, 200 },
+    { "y_down_enter", true, VK_DOWN, false, 2, Enter, 2, 152 },
+    { "y_top_limit_ignores_the_margin", true, VK_UP, true, 20, Enter, -130, 20 },
+    { "y_ignores_right", true, VK_RIGHT, false, 1, Enter, 0, 150 },
+};
+
+class SplitterKeyRows : public SplitterKeys, public ::testing::WithParamInterface<KeyRow> {};
+
+TEST_P(SplitterKeyRows, MoveWithinTheDragLimitsReportedOnce)
+{
+    const KeyRow& r = GetParam();
+    Bind(r.vertical);
+    for (int i = 0; i < r.presses; i++)
+        Press(r.vk, r.ctrl);
+    const MsgEntry none[] = { { 0 } };
+    EXPECT_SEQUENCE("parent", none, "nothing reported while the keys move the bar");
+
+    if (r.end == Enter)
+        Press(VK_RETURN, false);
+    else if (r.end == Escape)
+        Press(VK_ESCAPE, false);
+    else
+        ::SetFocus(Dialog());
+    Pump();
+    const MsgEntry moved[] = { { SPM_BARMOVED, sent | parent | wparam | lparam, (WPARAM)r.reported,
+                                 (LPARAM)(r.vertical ? kYBar : kXBar) }, { 0 } };
+    EXPECT_SEQUENCE("parent", r.reported != 0 ? moved : none, "end of the move");
+    const CRect rc = ItemRect(r.vertical ? kYBar : kXBar);
+    EXPECT_EQ(r.position, r.vertical ? rc.top : rc.left);
+    // The panes follow as after a drag (a y bar hides a pane left without
+    // room).
+    if (!r.vertical)
+    {
+        EXPECT_EQ(rc.left - 4, ItemRect(kLeft).right);
+    }
+    else if (::IsWindowVisible(Item(kAbove)))
+    {
+        EXPECT_EQ(rc.top - 4, ItemRect(kAbove).bottom);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, SplitterKeyRows, ::testing::ValuesIn(kKeyRows),
+                         [](const ::testing::TestParamInfo<KeyRow>& info) { return info.param.name; });
+
+// Without WS_TABSTOP the bar is what it always was: no keys, the static's
+// dialog code.
+TEST_F(SplitterKeys, NoTabStopNoKeys)
+{
+    const HWND bar = Bind(false, false);
+    EXPECT_EQ((UINT)DLGC_STATIC, (UINT)::SendMessage(bar, WM_GETDLGCODE, 0, 0));
+    Press(VK_RIGHT, false);
+    Press(VK_RETURN, false);
+    const MsgEntry none[] = { { 0 } };
+    EXPECT_SEQUENCE("parent", none, "keys");
+    EXPECT_EQ(200, ItemRect(kXBar).left);
+}
+
+// A client reads a grip named by the host's label (or "Splitter"), valued
+// by its position, where the bar is; moves raise value and location events.
+TEST_F(SplitterKeys, GripForAScreenReader)
+{
+    const HWND bar = Bind(false);
+    IAccessible* acc = AccessibleOf(bar);
+    ASSERT_TRUE(acc != NULL);
+    EXPECT_EQ("Splitter", AccText(acc, &IAccessible::get_accName, CHILDID_SELF));
+    // The host's label: the static text before the bar. (Wine's static
+    // keeps no text of its own for a bar of SS_GRAYRECT.)
+    HWND label = ::CreateWindow("Static", "&Variables and output", WS_CHILD, 0, 0, 10, 10, Dialog(), NULL,
+                                NULL, NULL);
+    ::SetWindowPos(bar, label, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    EXPECT_EQ("Variables and output", AccText(acc, &IAccessible::get_accName, CHILDID_SELF));
+    VARIANT v;
+    acc->get_accRole(ChildId(CHILDID_SELF), &v);
+    EXPECT_EQ(ROLE_SYSTEM_GRIP, v.lVal);
+    acc->get_accState(ChildId(CHILDID_SELF), &v);
+    EXPECT_EQ(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED, v.lVal);
+    EXPECT_EQ("200", AccText(acc, &IAccessible::get_accValue, CHILDID_SELF));
+
+    WinEventRecorder events(bar);
+    Press(VK_RIGHT, false);
+    static const WinEventEntry moved[] = {
+        { EVENT_OBJECT_LOCATIONCHANGE, CHILDID_SELF }, { EVENT_OBJECT_VALUECHANGE, CHILDID_SELF }, { 0 }
+    };
+    EXPECT_WINEVENTS(events, moved, "Right");
+    EXPECT_EQ("201", AccText(acc, &IAccessible::get_accValue, CHILDID_SELF));
+    long x = 0, y = 0, cx = 0, cy = 0;
+    EXPECT_EQ(S_OK, acc->accLocation(&x, &y, &cx, &cy, ChildId(CHILDID_SELF)));
+    CRect rc;
+    ::GetWindowRect(bar, &rc);
+    EXPECT_EQ(rc, CRect(x, y, x + cx, y + cy));
+    Press(VK_ESCAPE, false);
+
+    // Kept by the client after the bar is gone: disconnected, not dangling.
+    ::DestroyWindow(Dialog());
+    BSTR text = NULL;
+    EXPECT_EQ(RPC_E_DISCONNECTED, acc->get_accValue(ChildId(CHILDID_SELF), &text));
+    acc->Release();
+}
+
+} // namespace
+} // namespace panetest
