@@ -21,6 +21,8 @@
 /// that compare equal are never exchanged. Works without recursion and without
 /// allocation; not stable. A range that the quicksort keeps splitting badly
 /// is finished by a heap sort, so no order of the input makes it quadratic.
+/// Does nothing when num is below 2, width is 0, or base or compare is NULL;
+/// swapped may be NULL.
 extern "C" AFX_EXT_API void __cdecl myqsort(void* base, unsigned int num, unsigned int width,
     void* context,
     int (__cdecl* compare)(void* context, const void* elem1, const void* elem2),

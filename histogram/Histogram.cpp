@@ -207,19 +207,20 @@ BOOL CHistogram::SetHistogram(double lower, const CArray<HistoBin, HistoBin&>& b
     m_lastError = HE_None;
 
     // Validate everything before touching the current picture. Written as
-    // negated comparisons so that NaN edges and counts are refused too.
+    // negated comparisons so that NaN edges and counts are refused too; an
+    // infinite edge or count has no place on the scale and is refused alike.
     const int n = (int)bins.GetSize();
     const HistoBin* pBins = bins.GetData();
     double prev = lower;
     for (int i = 0; i < n; i++)
     {
-        if (!(pBins[i].upper > prev))
+        if (!(pBins[i].upper > prev) || !std::isfinite(prev) || !std::isfinite(pBins[i].upper))
         {
             m_lastError = HE_BinsNotAscending;
             return FALSE;
         }
         prev = pBins[i].upper;
-        if (!(pBins[i].count >= 0.0))
+        if (!(pBins[i].count >= 0.0) || !std::isfinite(pBins[i].count))
         {
             m_lastError = HE_NegativeCount;
             return FALSE;
@@ -756,7 +757,8 @@ BOOL CHistogram::HasCutpoint(double value) const
 // selected or removed again.
 BOOL CHistogram::AddCutpoint(double value)
 {
-    if (std::isnan(value) || HasCutpoint(value))
+    // NaN and the infinities have no column on the scale.
+    if (!std::isfinite(value) || HasCutpoint(value))
     {
         m_lastError = HE_BadCutpoint;
         return FALSE;

@@ -330,13 +330,20 @@ void UseAsPerson(ControlKind kind, BuiltControl& control)
         break;
     }
     case ControlKind::XSplitter:
-        MouseMoveTo(hwnd, 2, c.y);
-        LeftDrag(hwnd, 2, c.y, 22, c.y, 2);
-        break;
     case ControlKind::YSplitter:
-        MouseMoveTo(hwnd, c.x, 2);
-        LeftDrag(hwnd, c.x, 2, c.x, 22, 2);
+    {
+        // The bar's drag loop takes the move and the release once the press
+        // is dispatched, so the three are queued before any is handled.
+        const bool across = kind == ControlKind::XSplitter;
+        const POINT p0 = across ? POINT{ 2, c.y } : POINT{ c.x, 2 };
+        const POINT p1 = across ? POINT{ p0.x + 20, p0.y } : POINT{ p0.x, p0.y + 20 };
+        MouseMoveTo(hwnd, p0.x, p0.y);
+        ::PostMessage(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p0.x, p0.y));
+        ::PostMessage(hwnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(p1.x, p1.y));
+        ::PostMessage(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(p1.x, p1.y));
+        Pump();
         break;
+    }
     case ControlKind::LiveArrow:
         MouseMoveTo(hwnd, 27, 12);
         LeftClick(hwnd, 27, 12);

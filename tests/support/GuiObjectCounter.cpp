@@ -37,10 +37,20 @@ struct Tables
     std::string detail;
 };
 
+typedef LONG(WINAPI* QueryProcessProc)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
+
 const GdiEntry* GdiTable()
 {
-    // GdiSharedHandleTable: offset 0xf8 in the 64-bit PEB, 0x94 in the 32-bit one.
-    const char* peb = reinterpret_cast<const char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+    // The PEB's address from ntdll (no TEB intrinsics); GdiSharedHandleTable
+    // lies at 0xf8 in the 64-bit PEB, 0x94 in the 32-bit one.
+    QueryProcessProc query = reinterpret_cast<QueryProcessProc>(reinterpret_cast<void*>(
+        ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+    PROCESS_BASIC_INFORMATION info = {};
+    if (query == nullptr ||
+        query(::GetCurrentProcess(), ProcessBasicInformation, &info, sizeof(info), nullptr) != 0 ||
+        info.PebBaseAddress == nullptr)
+        return nullptr;
+    const char* peb = reinterpret_cast<const char*>(info.PebBaseAddress);
     return *reinterpret_cast<const GdiEntry* const*>(peb + (sizeof(void*) == 8 ? 0xf8 : 0x94));
 }
 
@@ -80,6 +90,21 @@ const Tables& TheTables()
     return tables;
 }
 
+// Wine keeps every cached window DC it ever made (one DC, one region and one
+// bitmap each) and makes one more whenever all are held at once, so the
+// cache grows, once, the first time a paint meets a drag's DC. Holding
+// kCachedDcs at once before each count gives it that room beforehand.
+const int kCachedDcs = 16;
+
+void GrowWindowDcCache()
+{
+    HDC held[kCachedDcs];
+    for (HDC& hdc : held)
+        hdc = ::GetDCEx(NULL, NULL, DCX_CACHE);
+    for (HDC hdc : held)
+        ::ReleaseDC(NULL, hdc);
+}
+
 } // namespace
 
 bool GuiObjectCount::operator==(const GuiObjectCount& other) const
@@ -90,7 +115,11 @@ bool GuiObjectCount::operator==(const GuiObjectCount& other) const
 
 std::ostream& operator<<(std::ostream& out, const GuiObjectCount& count)
 {
-    return out << "{gdi " << count.gdi << ", user " << count.User() << ": windows "
+    out << "{gdi " << count.gdi << " (";
+    for (int type = 0; type < 32; ++type)
+        if (count.gdiByType[type] != 0)
+            out << "type " << type << ": " << count.gdiByType[type] << ", ";
+    return out << "), user " << count.User() << ": windows "
                << count.windows << ", menus " << count.menus << ", icons " << count.icons
                << ", accelerators " << count.accelerators << "}";
 }
@@ -112,9 +141,13 @@ GuiObjectCount GuiObjectCounter::Count()
     if (!Available())
         return count;
     const Tables& tables = TheTables();
+    GrowWindowDcCache();
     for (int i = 0; i < kGdiEntries; ++i)
         if (tables.gdi[i].type != 0)
+        {
             ++count.gdi;
+            ++count.gdiByType[tables.gdi[i].type & 0x1f];
+        }
     const DWORD self = ::GetCurrentProcessId();
     for (unsigned value = kFirstUserHandle; value <= kLastUserHandle; value += 2)
     {

@@ -5,6 +5,9 @@
 // - GDI: Wine keeps each process's GDI handles in a table that the PEB's
 //   GdiSharedHandleTable field points at (one 24-byte entry per index, the
 //   object's type in the entry, 0 when free). The counter reads every entry.
+//   Wine's cache of window DCs only grows (by a DC, a region and a bitmap
+//   when all cached DCs are held at once), so each count first holds 16
+//   cached DCs at once: the cache has that many before any count is taken.
 //   The layout is checked once per process: a brush just made must show its
 //   handle's index, type and generation in the table.
 // - USER: Wine's user handles are (index * 2 + 0x20) with a generation in the
@@ -29,6 +32,8 @@ namespace testsupport {
 struct GuiObjectCount
 {
     int gdi = 0;       // live GDI objects of every type (DCs, bitmaps, brushes, ...)
+    int gdiByType[32] = {};   // the same by Wine's type number (1 DC, 4 region, 5 bitmap,
+                              // 8 palette, 10 font, 16 brush or pen), printed when they differ
     int windows = 0;   // windows of this process
     int menus = 0;
     int icons = 0;     // icons and cursors
