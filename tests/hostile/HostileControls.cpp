@@ -52,7 +52,7 @@ struct Owned : BuiltControl
 // A histogram with 12 bins and three cutpoints, selectable and draggable.
 std::unique_ptr<BuiltControl> BuildHistogram(HWND parent)
 {
-    auto c = std::make_unique<Owned<CHistogram>>();
+    auto c = std::make_unique<Owned<HistogramProbe>>();
     if (!c->wnd.Create(HISTOGRAM_CLASSNAME, NULL, WS_CHILD | WS_VISIBLE, CRect(10, 10, 330, 210),
                        CWnd::FromHandle(parent), kId))
         return nullptr;
@@ -244,27 +244,9 @@ std::unique_ptr<BuiltControl> BuildNumericEdit(HWND parent)
     return c;
 }
 
-// A big list whose three columns show the key, a name and a value.
-class CFilledBigList : public CBigListCtrl
-{
-public:
-    void OnCBGetdispinfo(LVITEMA* pItem, long nKey, void* pData) override
-    {
-        if ((pItem->mask & LVIF_TEXT) != 0 && pItem->pszText != NULL && pItem->cchTextMax > 0)
-            _snprintf(pItem->pszText, pItem->cchTextMax, "%ld:%d", nKey,
-                      (int)(INT_PTR)pData * (pItem->iSubItem + 1));
-    }
-    int OnCBSortItem(long nColumn, long, long nKey1, void* pData1, long, long nKey2, void* pData2) override
-    {
-        if (nColumn == 0)
-            return nKey1 < nKey2 ? -1 : nKey1 > nKey2;
-        return pData1 < pData2 ? -1 : pData1 > pData2;
-    }
-};
-
 std::unique_ptr<BuiltControl> BuildBigList(HWND parent)
 {
-    auto c = std::make_unique<Owned<CFilledBigList>>();
+    auto c = std::make_unique<Owned<BigListProbe>>();
     if (!c->wnd.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS,
                        CRect(10, 10, 330, 230), CWnd::FromHandle(parent), kId))
         return nullptr;
@@ -286,6 +268,20 @@ POINT Centre(HWND hwnd)
 }
 
 } // namespace
+
+void BigListProbe::OnCBGetdispinfo(LVITEMA* pItem, long nKey, void* pData)
+{
+    if ((pItem->mask & LVIF_TEXT) != 0 && pItem->pszText != NULL && pItem->cchTextMax > 0)
+        _snprintf(pItem->pszText, pItem->cchTextMax, "%ld:%d", nKey, (int)(INT_PTR)pData);
+}
+
+int BigListProbe::OnCBSortItem(long nColumn, long, long nKey1, void* pData1, long, long nKey2,
+                               void* pData2)
+{
+    if (nColumn == 0)
+        return nKey1 < nKey2 ? -1 : nKey1 > nKey2;
+    return pData1 < pData2 ? -1 : pData1 > pData2;
+}
 
 const char* KindName(ControlKind kind)
 {

@@ -6,6 +6,9 @@
 //                   it was given; Destroy takes it down again
 //   Build           creates a control of a kind, filled as a host fills it
 //   UseAsPerson     real input and calls as a person would use it
+//   HistogramProbe, BigListProbe
+//                   the histogram and the big list Build makes, with their
+//                   state in reach of the storm's checks
 #ifndef TESTS_HOSTILE_HOSTILECONTROLS_H
 #define TESTS_HOSTILE_HOSTILECONTROLS_H
 
@@ -13,6 +16,9 @@
 #include <afxcmn.h>
 
 #include <memory>
+
+#include "BigListCtrl.h"
+#include "Histogram.h"
 
 namespace hostile {
 
@@ -30,6 +36,28 @@ enum class ControlKind
 };
 
 const char* KindName(ControlKind kind);
+
+class HistogramProbe : public CHistogram
+{
+public:
+    int CutpointCount() const { return (int)m_cutpoints.GetSize(); }
+    const CutpointBag& Cutpoint(int i) const { return m_cutpoints.GetData()[i]; }
+    int BinCount() const { return (int)m_bins.GetSize(); }
+    const HistoBin& Bin(int i) const { return m_bins.GetData()[i]; }
+    BOOL Dragging() const { return m_bDragging; }
+    int DragIndex() const { return m_nDragIndex; }
+};
+
+// Rows show "key:data"; column 0 sorts by key, the others by data.
+class BigListProbe : public CBigListCtrl
+{
+public:
+    void OnCBGetdispinfo(LVITEMA* pItem, long nKey, void* pData) override;
+    int OnCBSortItem(long nColumn, long nIndex1, long nKey1, void* pData1, long nIndex2,
+                     long nKey2, void* pData2) override;
+    int StoreCount() const { return m_nItemCount; }
+    const CListData* Record(int row) const { return m_pItemArray->GetAt(row); }
+};
 
 // The window of a control: for the arrow and the resizer, the host window
 // they work on.
