@@ -16,6 +16,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <algorithm>
+#include <cmath>
+#include <climits>
 #include <random>
 #include <set>
 #include <string>
@@ -40,6 +43,7 @@ namespace {
 
 unsigned g_seed = 0;
 int g_count = 100000;
+bool g_trace = false;   // --trace: each event's number and message on stderr
 
 // A parent that reflects notifications to its children, as a host's
 // dialog does.
@@ -68,6 +72,8 @@ public:
         const HWND hwnd = control.Window();
         for (int i = 0; i < count; ++i)
         {
+            if (g_trace)
+                fprintf(stderr, "event %d\n", i);
             if (Pick(40) == 0)
                 CallMember();
             else
@@ -191,8 +197,11 @@ private:
 
     void SendOne(HWND hwnd)
     {
+
+        // No right-button release: its WM_CONTEXTMENU climbs to the host,
+        // whose default procedure may open the system menu's modal loop.
         static const UINT mouse[] = { WM_MOUSEMOVE, WM_MOUSEMOVE, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP,
-                                      WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MOUSELEAVE };
+                                      WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, WM_MOUSEMOVE, WM_MOUSELEAVE };
         switch (Pick(10))
         {
         case 0: case 1: case 2: case 3:
@@ -482,7 +491,15 @@ void ExpectPaintsLikeFresh(ControlKind kind, hostile::BuiltControl& control, CWn
         bins.SetSize(h->BinCount());
         for (int i = 0; i < h->BinCount(); ++i)
             bins[i] = h->Bin(i);
-        f->SetHistogram(h->BinCount() > 0 ? lo : 0.0, bins);
+        if (bins.GetSize() == 0 && hi > lo)
+        {
+            // An empty array keeps the x range: give the fresh one the same first.
+            CArray<HistoBin, HistoBin&> one;
+            one.SetSize(1);
+            one[0].upper = hi;
+            f->SetHistogram(lo, one);
+        }
+        f->SetHistogram(lo, bins);
         f->SetCutpointLineWidth(h->CutpointLineWidth());
         for (int i = 0; i < h->CutpointCount(); ++i)
             f->AddCutpoint(h->Cutpoint(i).value);
@@ -514,10 +531,30 @@ void ExpectPaintsLikeFresh(ControlKind kind, hostile::BuiltControl& control, CWn
     ASSERT_EQ(stormed.Width(), clean.Width());
     ASSERT_EQ(stormed.Height(), clean.Height());
     int differ = 0;
+    CRect where(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
     for (int y = 0; y < clean.Height(); ++y)
         for (int x = 0; x < clean.Width(); ++x)
-            differ += stormed.At(x, y) != clean.At(x, y);
-    EXPECT_EQ(0, differ) << "pixels unlike a fresh control's";
+            if (stormed.At(x, y) != clean.At(x, y))
+            {
+                ++differ;
+                where.SetRect(std::min<int>(where.left, x), std::min<int>(where.top, y),
+                              std::max<int>(where.right, x + 1), std::max<int>(where.bottom, y + 1));
+            }
+    std::string state;
+    if (kind == ControlKind::Histogram)
+    {
+        auto* h = static_cast<hostile::HistogramProbe*>(CWnd::FromHandlePermanent(hwnd));
+        char text[64];
+        for (int i = 0; i < h->CutpointCount(); ++i)
+        {
+            snprintf(text, sizeof(text), " %g%s", h->Cutpoint(i).value, h->Cutpoint(i).selected ? "*" : "");
+            state += text;
+        }
+        snprintf(text, sizeof(text), "; %d bins, line width %d", h->BinCount(), h->CutpointLineWidth());
+        state += text;
+    }
+    EXPECT_EQ(0, differ) << "cutpoints" << state << "; pixels unlike a fresh control's, within (" << where.left << ", "
+                         << where.top << ", " << where.right << ", " << where.bottom << ")";
     fresh->Destroy();
 }
 
@@ -570,6 +607,8 @@ int main(int argc, char** argv)
     {
         if (strncmp(argv[i], "--seed=", 7) == 0)
             g_seed = (unsigned)strtoul(argv[i] + 7, NULL, 10);
+        else if (strcmp(argv[i], "--trace") == 0)
+            g_trace = true;
         else if (strncmp(argv[i], "--count=", 8) == 0)
             g_count = atoi(argv[i] + 8);
         else
