@@ -207,20 +207,19 @@ BOOL CHistogram::SetHistogram(double lower, const CArray<HistoBin, HistoBin&>& b
     m_lastError = HE_None;
 
     // Validate everything before touching the current picture. Written as
-    // negated comparisons so that NaN edges and counts are refused too; an
-    // infinite edge or count has no place on the scale and is refused alike.
+    // negated comparisons so that NaN edges and counts are refused too.
     const int n = (int)bins.GetSize();
     const HistoBin* pBins = bins.GetData();
     double prev = lower;
     for (int i = 0; i < n; i++)
     {
-        if (!(pBins[i].upper > prev) || !std::isfinite(prev) || !std::isfinite(pBins[i].upper))
+        if (!(pBins[i].upper > prev))
         {
             m_lastError = HE_BinsNotAscending;
             return FALSE;
         }
         prev = pBins[i].upper;
-        if (!(pBins[i].count >= 0.0) || !std::isfinite(pBins[i].count))
+        if (!(pBins[i].count >= 0.0))
         {
             m_lastError = HE_NegativeCount;
             return FALSE;
@@ -757,8 +756,7 @@ BOOL CHistogram::HasCutpoint(double value) const
 // selected or removed again.
 BOOL CHistogram::AddCutpoint(double value)
 {
-    // NaN and the infinities have no column on the scale.
-    if (!std::isfinite(value) || HasCutpoint(value))
+    if (std::isnan(value) || HasCutpoint(value))
     {
         m_lastError = HE_BadCutpoint;
         return FALSE;

@@ -83,10 +83,10 @@ public:
     enum HistoErrors
     {
         HE_None             = 0,    ///< no failure since construction, the last SetHistogram or the last drop
-        HE_BinsNotAscending = 1,    ///< SetHistogram: an upper edge not above the edge before it, or an edge NaN or infinite
-        HE_NegativeCount    = 2,    ///< SetHistogram: a count below 0, NaN or infinite
+        HE_BinsNotAscending = 1,    ///< SetHistogram: an upper edge not above the edge before it
+        HE_NegativeCount    = 2,    ///< SetHistogram: a count below 0
         HE_SubclassFailed   = 3,    ///< Initialize could not subclass the dialog item
-        HE_BadCutpoint      = 4     ///< AddCutpoint of a value already there, NaN or infinite; Remove or Select of a value not there
+        HE_BadCutpoint      = 4     ///< AddCutpoint of a value already there; Remove or Select of a value not there
     };
 
     /// Feature flags (FeatureFlags, SetFeatureFlags; 0x1 at construction);
@@ -112,9 +112,9 @@ public:
     /// Copies the bins (the lower edge of the first bin is lower; each bin's
     /// upper edge is the next one's lower edge), removes every cutpoint, sets
     /// the x range from lower to the last upper edge and repaints. FALSE,
-    /// with nothing changed, when the edges do not ascend or one is NaN or
-    /// infinite (HE_BinsNotAscending), or a count is negative, NaN or
-    /// infinite (HE_NegativeCount). An empty array keeps the x range.
+    /// with nothing changed, when the edges do not ascend
+    /// (HE_BinsNotAscending) or a count is negative (HE_NegativeCount). An
+    /// empty array keeps the x range.
     virtual BOOL SetHistogram(double lower, const CArray<HistoBin, HistoBin&>& bins);
     /// Removes bins and cutpoints (through SetHistogram, keeping the x range);
     /// bShowMessage: show "No data or constant variable" while there are no
@@ -130,8 +130,7 @@ public:
     /// Whether a cutpoint has exactly this value.
     virtual BOOL HasCutpoint(double value) const;
     /// Appends an unselected cutpoint and repaints; FALSE with HE_BadCutpoint
-    /// when the value is already one, or is NaN or infinite. Other values
-    /// outside the x range are kept.
+    /// when the value is already one. Values outside the x range are kept.
     virtual BOOL AddCutpoint(double value);
     /// Removes the cutpoint of this value and repaints; FALSE with
     /// HE_BadCutpoint when there is none.

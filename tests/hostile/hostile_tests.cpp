@@ -179,16 +179,16 @@ const Row kHistogramRows[] = {
         EXPECT_FALSE(b.h.SetHistogram(kNaN, Bins({ { 1, 1 }, { 2, 1 } })));
         b.ExpectUnchanged();
     } },
-    { "SetHistogramInfiniteEdgeRefused", [] {
+    { "SetHistogramInfiniteEdgesAndCountsSaturate", [] {
         BoundHistogram b;
-        EXPECT_FALSE(b.h.SetHistogram(-kInf, Bins({ { 1, 1 }, { 2, 1 } })));
-        EXPECT_FALSE(b.h.SetHistogram(0.0, Bins({ { 1, 1 }, { kInf, 1 } })));
-        b.ExpectUnchanged();
+        EXPECT_TRUE(b.h.SetHistogram(-kInf, Bins({ { 1, 1 }, { 2, kInf } })));
+        EXPECT_TRUE(b.h.SetHistogram(0.0, Bins({ { 1, 1 }, { kInf, 1 } })));
+        b.h.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
     } },
-    { "SetHistogramNaNOrInfiniteCountRefused", [] {
+    { "SetHistogramNaNCountRefused", [] {
         BoundHistogram b;
         EXPECT_FALSE(b.h.SetHistogram(0.0, Bins({ { 1, kNaN }, { 2, 1 } })));
-        EXPECT_FALSE(b.h.SetHistogram(0.0, Bins({ { 1, kInf }, { 2, 1 } })));
+        EXPECT_EQ(CHistogram::HE_NegativeCount, b.h.CurrentError());
         b.ExpectUnchanged();
     } },
     { "SetHistogramHugeValuesPaint", [] {
@@ -212,11 +212,14 @@ const Row kHistogramRows[] = {
         EXPECT_TRUE(b.h.SetHistogram(0.0, many));
         b.h.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
     } },
-    { "CutpointNaNAndInfinityRefused", [] {
+    { "CutpointNaNRefusedInfinityDrawnAtTheEdge", [] {
         BoundHistogram b;
         EXPECT_FALSE(b.h.AddCutpoint(kNaN));
-        EXPECT_FALSE(b.h.AddCutpoint(kInf));
-        EXPECT_FALSE(b.h.AddCutpoint(-kInf));
+        EXPECT_TRUE(b.h.AddCutpoint(kInf));
+        EXPECT_TRUE(b.h.AddCutpoint(-kInf));
+        b.h.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+        EXPECT_TRUE(b.h.RemoveCutpoint(kInf));
+        EXPECT_TRUE(b.h.RemoveCutpoint(-kInf));
         EXPECT_FALSE(b.h.HasCutpoint(kNaN));
         EXPECT_FALSE(b.h.SelectCutpoint(kNaN));
         EXPECT_FALSE(b.h.RemoveCutpoint(kNaN));
