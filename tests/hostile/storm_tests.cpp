@@ -110,10 +110,16 @@ private:
     void SendMouse(HWND hwnd, UINT message)
     {
         const LPARAM pt = RandomPoint(hwnd);
-        // A splitter's drag loop runs until the button comes up: queue the
-        // release before the press, as a quick click would.
-        if (message == WM_LBUTTONDOWN &&
-            (m_kind == ControlKind::XSplitter || m_kind == ControlKind::YSplitter))
+        // A splitter's drag loop and the list view's drag detection run
+        // until the button comes up: queue the release before the press, as
+        // a quick click would. The list view's right-button loop waits for
+        // the right button the same way, and a queued right release would
+        // climb to the host as WM_CONTEXTMENU, so the big list gets none.
+        const bool loops = m_kind == ControlKind::XSplitter || m_kind == ControlKind::YSplitter ||
+                           m_kind == ControlKind::BigList;
+        if (message == WM_RBUTTONDOWN && m_kind == ControlKind::BigList)
+            message = WM_MOUSEMOVE;
+        if ((message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) && loops)
         {
             ::PostMessage(hwnd, WM_MOUSEMOVE, MK_LBUTTON, RandomPoint(hwnd));
             ::PostMessage(hwnd, WM_LBUTTONUP, 0, pt);
