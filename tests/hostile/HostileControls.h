@@ -16,6 +16,7 @@
 #include <afxcmn.h>
 
 #include <memory>
+#include <string>
 
 #include "BigListCtrl.h"
 #include "Histogram.h"
@@ -36,6 +37,17 @@ enum class ControlKind
 };
 
 const char* KindName(ControlKind kind);
+
+// Every kind, for the tests' parameter lists, and their names as test names.
+const ControlKind kAllKinds[] = { ControlKind::Histogram, ControlKind::XSplitter, ControlKind::YSplitter,
+                                  ControlKind::LiveArrow, ControlKind::Resizer, ControlKind::HotButton,
+                                  ControlKind::FlatCombo, ControlKind::NumericEdit, ControlKind::BigList };
+
+struct KindTestName
+{
+    template <class Info>
+    std::string operator()(const Info& info) const { return KindName(info.param); }
+};
 
 class HistogramProbe : public CHistogram
 {

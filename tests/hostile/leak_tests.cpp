@@ -78,15 +78,7 @@ TEST_P(LeakTest, PaintsInPlaceLeaveCountsFlat)
     c->Destroy();
 }
 
-INSTANTIATE_TEST_SUITE_P(Controls, LeakTest,
-                         ::testing::Values(ControlKind::Histogram, ControlKind::XSplitter,
-                                           ControlKind::YSplitter, ControlKind::LiveArrow,
-                                           ControlKind::Resizer, ControlKind::HotButton,
-                                           ControlKind::FlatCombo, ControlKind::NumericEdit,
-                                           ControlKind::BigList),
-                         [](const ::testing::TestParamInfo<ControlKind>& info) {
-                             return std::string(hostile::KindName(info.param));
-                         });
+INSTANTIATE_TEST_SUITE_P(Controls, LeakTest, ::testing::ValuesIn(hostile::kAllKinds), hostile::KindTestName());
 
 class DrawingLeakTest : public HostWindowTest
 {

@@ -593,15 +593,7 @@ TEST_P(StormTest, InvariantsHoldAndItStillAnswers)
     parent.DestroyWindow();
 }
 
-INSTANTIATE_TEST_SUITE_P(Controls, StormTest,
-                         ::testing::Values(ControlKind::Histogram, ControlKind::XSplitter,
-                                           ControlKind::YSplitter, ControlKind::LiveArrow,
-                                           ControlKind::Resizer, ControlKind::HotButton,
-                                           ControlKind::FlatCombo, ControlKind::NumericEdit,
-                                           ControlKind::BigList),
-                         [](const ::testing::TestParamInfo<ControlKind>& info) {
-                             return std::string(hostile::KindName(info.param));
-                         });
+INSTANTIATE_TEST_SUITE_P(Controls, StormTest, ::testing::ValuesIn(hostile::kAllKinds), hostile::KindTestName());
 
 } // namespace
 
