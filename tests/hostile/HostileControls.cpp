@@ -318,8 +318,6 @@ void UseAsPerson(ControlKind kind, BuiltControl& control)
     {
         // Drag the middle cutpoint (6 of 12 bins: the plot's middle) a little.
         CHistogram* h = static_cast<CHistogram*>(CWnd::FromHandlePermanent(hwnd));
-        CRect rc;
-        h->GetClientRect(&rc);
         MouseMoveTo(hwnd, c.x, c.y);
         LeftDrag(hwnd, c.x, c.y, c.x + 20, c.y, 2);
         h->SelectCutpoint(3.0);
