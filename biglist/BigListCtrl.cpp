@@ -162,7 +162,8 @@ int CBigListCtrl::GetItemCount() const
 
 int CBigListCtrl::IsVisibleItem(int nItem)
 {
-    return m_nFirstVisible <= nItem && nItem <= m_nLastVisible;
+    // No row is negative: before the first cache hint the range is -1 to -1.
+    return nItem >= 0 && m_nFirstVisible <= nItem && nItem <= m_nLastVisible;
 }
 
 int CBigListCtrl::SetItemCountEx(int nCount, unsigned long dwFlags)

@@ -17,10 +17,11 @@ const size_t kSelectionMax = 8;
 typedef int (__cdecl* CompareFn)(void*, const void*, const void*);
 typedef void (__cdecl* SwappedFn)(void*, void*, void*);
 
-// Tells the caller first, then exchanges the two elements' bytes.
+// Tells the caller first (when it asked), then exchanges the two elements' bytes.
 inline void Exchange(char* a, char* b, size_t width, void* context, SwappedFn swapped)
 {
-    swapped(context, a, b);
+    if (swapped != NULL)
+        swapped(context, a, b);
     for (size_t i = 0; i < width; ++i)
     {
         char t = a[i];
@@ -100,7 +101,8 @@ void HeapSort(char* base, size_t count, size_t width, void* context, CompareFn c
 extern "C" void __cdecl myqsort(void* base, unsigned int num, unsigned int width,
     void* context, CompareFn compare, SwappedFn swapped)
 {
-    if (num < 2 || width == 0)
+    // Nothing to order, or nothing to order it by.
+    if (num < 2 || width == 0 || base == NULL || compare == NULL)
         return;
 
     const size_t w = width;

@@ -25,6 +25,8 @@
 /// deep; columns with few distinct values do, from about a hundred elements:
 /// there the calls of compare and swapped depart from the plain quicksort's
 /// and equal elements may end in another order.
+/// Does nothing when num is below 2, width is 0, or base or compare is NULL;
+/// swapped may be NULL.
 extern "C" AFX_EXT_API void __cdecl myqsort(void* base, unsigned int num, unsigned int width,
     void* context,
     int (__cdecl* compare)(void* context, const void* elem1, const void* elem2),

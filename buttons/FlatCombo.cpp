@@ -195,7 +195,8 @@ BOOL CFlatCombo::ReadItemText(int nIndex, LPTSTR pszText)
 
 int CFlatCombo::InsertTextItem(int nIndex, LPCTSTR lpszString)
 {
-	if (lpszString == NULL)
+	// Without a window the insert message would answer 0, an index.
+	if (lpszString == NULL || !::IsWindow(m_hWnd))
 		return CB_ERR;
 	unsigned char szText[kTextBuffer];
 	memset(szText, 0, sizeof(szText));

@@ -87,10 +87,10 @@ public:
 	/// matches the start item. CB_ERR when none.
 	virtual int FindString(int nStartAfter, LPCTSTR lpszPrefix);
 	/// Appends an item with the first 255 bytes of lpszString; returns its
-	/// index or CB_ERR.
+	/// index, or CB_ERR (lpszString NULL, no window, or the insert failed).
 	virtual int AddString(LPCTSTR lpszString);
 	/// Inserts an item at nIndex (the top when negative, the end when beyond
-	/// it); returns its index or CB_ERR.
+	/// it); returns its index, or CB_ERR as AddString.
 	virtual int InsertString(int nIndex, LPCTSTR lpszString);
 
 // Overridables

@@ -129,6 +129,14 @@ BOOL SplitterTrackBar(CWnd* pBar, CWnd* pParent, CPoint ptPress, const CRect& rc
 
         if (msg.message == WM_MOUSEMOVE)
         {
+            // The cursor is clipped to rcClip, but a move posted by other
+            // means is not: its point is held to rcClip as the cursor is.
+            CPoint pt((short)LOWORD(msg.lParam), (short)HIWORD(msg.lParam));
+            ::ClientToScreen(hBar, &pt);
+            pt.x = pt.x < rcClip.left ? rcClip.left : pt.x >= rcClip.right ? rcClip.right - 1 : pt.x;
+            pt.y = pt.y < rcClip.top ? rcClip.top : pt.y >= rcClip.bottom ? rcClip.bottom - 1 : pt.y;
+            ::ScreenToClient(hBar, &pt);
+            msg.lParam = MAKELPARAM(pt.x, pt.y);
             CRect rcNew = rcBar;
             if (bVertical)
             {
