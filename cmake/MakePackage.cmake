@@ -11,12 +11,7 @@ foreach(v BUILD_DIR ARCH OUT)
   endif()
 endforeach()
 
-function(run what)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "${what} failed (${rc}):\n${out}\n${err}")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/ScriptRun.cmake)
 
 set(stage ${OUT}/stage)
 file(REMOVE_RECURSE ${stage})

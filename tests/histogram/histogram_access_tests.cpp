@@ -396,20 +396,16 @@ TEST_F(HistogramAccess, TabAndClickTakeTheFocusAndItIsDrawn)
 
     InjectKey(VK_TAB, false);
     InjectKey(VK_TAB, true);
-    // The dialog's own loop moves the focus on Tab.
-    const DWORD start = ::GetTickCount();
-    while (::GetFocus() != Hist() && ::GetTickCount() - start < 5000)
+    // The dialog's own loop moves the focus on Tab. SendInput has queued
+    // both keys before it returned: hand the dialog every queued message.
+    MSG msg;
+    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
     {
-        MSG msg;
-        while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
+        if (!::IsDialogMessage(Dialog(), &msg))
         {
-            if (!::IsDialogMessage(Dialog(), &msg))
-            {
-                ::TranslateMessage(&msg);
-                ::DispatchMessage(&msg);
-            }
+            ::TranslateMessage(&msg);
+            ::DispatchMessage(&msg);
         }
-        ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
     }
     EXPECT_EQ(Hist(), ::GetFocus());
     EXPECT_GT(InkCount(PaintNow(), strip, WindowColour()), 0);

@@ -1,13 +1,7 @@
 # cmake -P script run by the install_host test.
 cmake_minimum_required(VERSION 3.20)
 
-function(run what)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "${what} failed (${rc}):\n${out}\n${err}")
-  endif()
-  set(last_output "${out}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/ScriptRun.cmake)
 
 function(fail)
   string(JOIN "" text ${ARGN})

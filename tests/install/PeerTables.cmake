@@ -30,13 +30,7 @@ function(fail)
   message(SEND_ERROR "${text}")
 endfunction()
 
-function(run what)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "${what} failed (${rc}):\n${out}\n${err}")
-  endif()
-  set(last_output "${out}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/ScriptRun.cmake)
 
 # The installed trees, as a host receives them.
 file(REMOVE_RECURSE ${WORK})
