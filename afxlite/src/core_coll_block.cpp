@@ -29,6 +29,9 @@ static_assert(sizeof(BlockHeader) <= kHeaderBytes, "block header too large");
 const size_t kRangeThreshold = 1024 * 1024;
 const size_t kRangeGranularity = 64 * 1024;
 const size_t kPageBytes = 4096;
+#ifdef _WIN64
+const size_t kWideReserve = (size_t)16 << 30;   // 2^31 elements of 8 bytes
+#endif
 
 size_t RoundUp(size_t cb, size_t unit)
 {
@@ -70,20 +73,40 @@ BOOL CommitTo(BlockHeader* pHeader, size_t cbTotal)
     return TRUE;
 }
 
-// A new range for cbData bytes of elements, reserved with room to double.
+// A reserved range for cbTotal bytes or more: the first of the sizes asked
+// for (largest first) that the address space still has room for.
+void* ReserveRange(size_t cbTotal, size_t& rcbReserve)
+{
+    size_t sizes[3];
+    int nSizes = 0;
+#ifdef _WIN64
+    if (cbTotal < kWideReserve / 2)
+        sizes[nSizes++] = kWideReserve;
+#endif
+    if (cbTotal <= ((size_t)-1) / 4)
+        sizes[nSizes++] = RoundUp(2 * cbTotal, kRangeGranularity);
+    // Address space is short (32-bit processes): just enough.
+    sizes[nSizes++] = RoundUp(cbTotal, kRangeGranularity);
+    for (int i = 0; i < nSizes; i++)
+    {
+        void* pBase = ::VirtualAlloc(NULL, sizes[i], MEM_RESERVE, PAGE_NOACCESS);
+        if (pBase != NULL)
+        {
+            rcbReserve = sizes[i];
+            return pBase;
+        }
+    }
+    return NULL;
+}
+
+// A new range for cbData bytes of elements, with room to grow.
 BlockHeader* NewRange(size_t cbData)
 {
     const size_t cbTotal = kHeaderBytes + cbData;
-    size_t cbReserve = RoundUp(cbTotal <= ((size_t)-1) / 4 ? 2 * cbTotal : cbTotal, kRangeGranularity);
-    void* pBase = ::VirtualAlloc(NULL, cbReserve, MEM_RESERVE, PAGE_NOACCESS);
+    size_t cbReserve = 0;
+    void* pBase = ReserveRange(cbTotal, cbReserve);
     if (pBase == NULL)
-    {
-        // Address space is short (32-bit processes): reserve just enough.
-        cbReserve = RoundUp(cbTotal, kRangeGranularity);
-        pBase = ::VirtualAlloc(NULL, cbReserve, MEM_RESERVE, PAGE_NOACCESS);
-        if (pBase == NULL)
-            return NULL;
-    }
+        return NULL;
     // The header's own page first, then the rest of what is asked for.
     if (::VirtualAlloc(pBase, kPageBytes, MEM_COMMIT, PAGE_READWRITE) == NULL)
     {
