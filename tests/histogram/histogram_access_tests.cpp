@@ -63,16 +63,6 @@ protected:
         Pump();
     }
 
-    void Press(WORD vk, bool ctrl)
-    {
-        if (ctrl)
-            KeyDown(VK_CONTROL);
-        KeyPress(vk);
-        if (ctrl)
-            KeyUp(VK_CONTROL);
-        PumpInput();
-    }
-
     // The client rectangle accLocation gives for child id.
     CRect Location(long id)
     {
@@ -258,7 +248,7 @@ TEST_F(HistogramAccess, ChangesRaiseTheStandardEvents)
         { 0 }
     };
     EXPECT_WINEVENTS(events, focused, "focus");
-    Press(VK_RIGHT, false);
+    KeyPress(VK_RIGHT);
     static const WinEventEntry stepped[] = {
         { EVENT_OBJECT_LOCATIONCHANGE, 1 }, { EVENT_OBJECT_VALUECHANGE, 1 }, { 0 }
     };
@@ -330,7 +320,7 @@ TEST_P(HistogramKeys, OwnerGetsWhatTheMouseSends)
     EnableKeys();
     EXPECT_EQ((UINT)DLGC_WANTARROWS, (UINT)::SendMessage(Hist(), WM_GETDLGCODE, 0, 0));
     Prepare(r);
-    Press(r.vk, r.ctrl);
+    KeyPressHolding(r.vk, r.ctrl ? VK_CONTROL : 0);
     const Note keyed[] = { r.note, NOTES_END };
     EXPECT_NOTES(keyed, "key");
     if (r.note.message == HM_CUTPOINTMOVED)
@@ -364,8 +354,8 @@ TEST_F(HistogramAccess, FlagClearKeepsNoKeyboardInterface)
     EnableKeys(CHistogram::HF_SelectCutpoints | CHistogram::HF_DragCutpoints);
     EXPECT_EQ(0u, (UINT)::SendMessage(Hist(), WM_GETDLGCODE, 0, 0));
     Recorder().Flush();
-    Press(VK_RIGHT, false);
-    Press(VK_DELETE, false);
+    KeyPress(VK_RIGHT);
+    KeyPress(VK_DELETE);
     const Note none[] = { NOTES_END };
     EXPECT_NOTES(none, "keys");
     EXPECT_TRUE(m_hist.HasCutpoint(5.0));

@@ -145,4 +145,33 @@ CRect PaneDialogTest::ClipWhileHeld(HWND bar, POINT press)
     return clip;
 }
 
+void SplitterDialogTest::TearDown()
+{
+    m_x.Unbind();
+    m_y.Unbind();
+    PaneDialogTest::TearDown();
+}
+
+HWND SplitterDialogTest::BindBar(bool vertical)
+{
+    if (vertical)
+    {
+        MakeDialog(400, 300, { { kYBar, kYBarRect }, { kAbove, { 10, 20, 390, 146 } },
+                               { kBelow, { 10, 160, 390, 280 } } });
+        EXPECT_TRUE(m_y.BindWithControl(&m_parent, kYBar));
+        m_y.SetAreaMargins(100, 0);
+        m_y.AttachAsAbovePane(kAbove, 4, TRUE);
+        m_y.AttachAsBelowPane(kBelow, 4, FALSE);
+    }
+    else
+    {
+        MakeDialog(400, 300, { { kXBar, kXBarRect }, { kLeft, { 50, 10, 196, 140 } },
+                               { kRight, { 210, 10, 390, 140 } } });
+        EXPECT_TRUE(m_x.BindWithControl(&m_parent, kXBar));
+        m_x.AttachAsLeftPane(kLeft, 4, TRUE);
+        m_x.AttachAsRightPane(kRight, 4, FALSE);
+    }
+    return Item(vertical ? kYBar : kXBar);
+}
+
 } // namespace panetest

@@ -6,6 +6,8 @@
 //   PaneDialogTest                 a borderless host dialog at the screen's
 //                                  origin (client = screen coordinates)
 //                                  with static items placed in pixels
+//   SplitterDialogTest             that dialog with one bar bound and its
+//                                  two panes attached
 #ifndef TESTS_PANES_PANEFIXTURE_H
 #define TESTS_PANES_PANEFIXTURE_H
 
@@ -107,6 +109,30 @@ protected:
 
     CWnd m_parent;      // a permanent object for the dialog
     testsupport::HostDialog m_dialog;
+};
+
+// The splitter tests' dialog (400 x 300): the x bar with a pane on its left
+// that stretches and one on its right that moves, or the y bar with a pane
+// above that stretches and one below that moves.
+const int kXBar = 10;
+const int kYBar = 11;
+const int kLeft = 20;       // stretched, its left edge at x = 50
+const int kRight = 21;      // moved
+const int kAbove = 22;      // stretched, its top at y = 20
+const int kBelow = 23;      // moved
+const RECT kXBarRect = { 200, 0, 206, 300 };
+const RECT kYBarRect = { 0, 150, 400, 156 };
+
+class SplitterDialogTest : public PaneDialogTest
+{
+protected:
+    void TearDown() override;
+    // Makes the dialog and binds the y bar (vertical) or the x bar; the y
+    // bar's area margins do not limit a drag. The bar's window.
+    HWND BindBar(bool vertical);
+
+    TestXSplitter m_x;
+    TestYSplitter m_y;
 };
 
 // Rectangles print as (l, t, r, b) in failures.

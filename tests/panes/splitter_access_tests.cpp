@@ -5,53 +5,21 @@
 #include "AccessibleClient.h"
 #include "WinEventRecorder.h"
 
-
 using namespace testsupport;
 
 namespace panetest {
 namespace {
 
-const int kXBar = 10;
-const int kYBar = 11;
-const int kLeft = 20;       // stretched, its left edge at x = 50
-const int kRight = 21;      // moved
-const int kAbove = 22;      // stretched, its top at y = 20
-const int kBelow = 23;      // moved
-
 enum KeyEnd { Enter, Escape, FocusLoss };
 
-class SplitterKeys : public PaneDialogTest
+class SplitterKeys : public SplitterDialogTest
 {
 protected:
-    void TearDown() override
-    {
-        m_x.Unbind();
-        m_y.Unbind();
-        PaneDialogTest::TearDown();
-    }
-
-    // The bars of the drag tests, with a tab stop when asked for and the
-    // focus; the parent's log keeps SPM_BARMOVED only.
+    // The bar, with a tab stop when asked for and the focus; the parent's
+    // log keeps SPM_BARMOVED only.
     HWND Bind(bool vertical, bool tabStop = true)
     {
-        if (vertical)
-        {
-            MakeDialog(400, 300, { { kYBar, { 0, 150, 400, 156 } }, { kAbove, { 10, 20, 390, 146 } },
-                                   { kBelow, { 10, 160, 390, 280 } } });
-            EXPECT_TRUE(m_y.BindWithControl(&m_parent, kYBar));
-            m_y.SetAreaMargins(100, 0);
-            m_y.AttachAsAbovePane(kAbove, 4, TRUE);
-            m_y.AttachAsBelowPane(kBelow, 4, FALSE);
-        }
-        else
-        {
-            MakeDialog(400, 300, { { kXBar, { 200, 0, 206, 300 } }, { kLeft, { 50, 10, 196, 140 } },
-                                   { kRight, { 210, 10, 390, 140 } } });
-            EXPECT_TRUE(m_x.BindWithControl(&m_parent, kXBar));
-            m_x.AttachAsLeftPane(kLeft, 4, TRUE);
-            m_x.AttachAsRightPane(kRight, 4, FALSE);
-        }
-        const HWND bar = Item(vertical ? kYBar : kXBar);
+        const HWND bar = BindBar(vertical);
         if (tabStop)
             ::SetWindowLong(bar, GWL_STYLE, ::GetWindowLong(bar, GWL_STYLE) | WS_TABSTOP);
         ::SetForegroundWindow(Dialog());
@@ -63,19 +31,6 @@ protected:
         Recorder().Flush();
         return bar;
     }
-
-    static void Press(WORD vk, bool ctrl)
-    {
-        if (ctrl)
-            KeyDown(VK_CONTROL);
-        KeyPress(vk);
-        if (ctrl)
-            KeyUp(VK_CONTROL);
-        PumpInput();
-    }
-
-    TestXSplitter m_x;
-    TestYSplitter m_y;
 };
 
 // Keys pressed on a bar, how the move ends, and what follows: the
@@ -112,14 +67,14 @@ TEST_P(SplitterKeyRows, MoveWithinTheDragLimitsReportedOnce)
     const KeyRow& r = GetParam();
     Bind(r.vertical);
     for (int i = 0; i < r.presses; i++)
-        Press(r.vk, r.ctrl);
+        KeyPressHolding(r.vk, r.ctrl ? VK_CONTROL : 0);
     const MsgEntry none[] = { { 0 } };
     EXPECT_SEQUENCE("parent", none, "nothing reported while the keys move the bar");
 
     if (r.end == Enter)
-        Press(VK_RETURN, false);
+        KeyPress(VK_RETURN);
     else if (r.end == Escape)
-        Press(VK_ESCAPE, false);
+        KeyPress(VK_ESCAPE);
     else
         ::SetFocus(Dialog());
     Pump();
@@ -149,8 +104,8 @@ TEST_F(SplitterKeys, NoTabStopNoKeys)
 {
     const HWND bar = Bind(false, false);
     EXPECT_EQ((UINT)DLGC_STATIC, (UINT)::SendMessage(bar, WM_GETDLGCODE, 0, 0));
-    Press(VK_RIGHT, false);
-    Press(VK_RETURN, false);
+    KeyPress(VK_RIGHT);
+    KeyPress(VK_RETURN);
     const MsgEntry none[] = { { 0 } };
     EXPECT_SEQUENCE("parent", none, "keys");
     EXPECT_EQ(200, ItemRect(kXBar).left);
@@ -178,7 +133,7 @@ TEST_F(SplitterKeys, GripForAScreenReader)
     EXPECT_EQ("200", AccText(acc, &IAccessible::get_accValue, CHILDID_SELF));
 
     WinEventRecorder events(bar);
-    Press(VK_RIGHT, false);
+    KeyPress(VK_RIGHT);
     static const WinEventEntry moved[] = {
         { EVENT_OBJECT_LOCATIONCHANGE, CHILDID_SELF }, { EVENT_OBJECT_VALUECHANGE, CHILDID_SELF }, { 0 }
     };
@@ -189,7 +144,7 @@ TEST_F(SplitterKeys, GripForAScreenReader)
     CRect rc;
     ::GetWindowRect(bar, &rc);
     EXPECT_EQ(rc, CRect(x, y, x + cx, y + cy));
-    Press(VK_ESCAPE, false);
+    KeyPress(VK_ESCAPE);
 
     // Kept by the client after the bar is gone: disconnected, not dangling.
     ::DestroyWindow(Dialog());

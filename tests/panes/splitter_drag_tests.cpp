@@ -13,14 +13,6 @@ using namespace testsupport;
 namespace panetest {
 namespace {
 
-const int kXBar = 10;
-const int kYBar = 11;
-const int kLeft = 20;       // stretched, its left edge at x = 50
-const int kRight = 21;      // moved
-const int kAbove = 22;      // stretched, its top at y = 20
-const int kBelow = 23;      // moved
-const RECT kXBarRect = { 200, 0, 206, 300 };
-const RECT kYBarRect = { 0, 150, 400, 156 };
 const POINT kXPress = { 3, 100 };   // bar client coordinates
 const POINT kYPress = { 100, 3 };
 // Posted together with taking the capture away: the message that shows the
@@ -55,44 +47,19 @@ bool CursorAt(POINT want)
     return now.x == want.x && now.y == want.y;
 }
 
-class SplitterDrag : public PaneDialogTest
+class SplitterDrag : public SplitterDialogTest
 {
 protected:
-    void TearDown() override
-    {
-        m_x.Unbind();
-        m_y.Unbind();
-        PaneDialogTest::TearDown();
-    }
-
-    // The x bar with a stretched left and a moved right pane, or the y bar
-    // with a stretched pane above and a moved one below (its margins do not
-    // limit the drag). The parent's log keeps SPM_BARMOVED and
-    // kAfterCaptureTaken only.
+    // The bar; the parent's log keeps SPM_BARMOVED and kAfterCaptureTaken
+    // only.
     HWND Bind(bool vertical)
     {
-        if (vertical)
-        {
-            MakeDialog(400, 300, { { kYBar, kYBarRect }, { kAbove, { 10, 20, 390, 146 } },
-                                   { kBelow, { 10, 160, 390, 280 } } });
-            EXPECT_TRUE(m_y.BindWithControl(&m_parent, kYBar));
-            m_y.SetAreaMargins(100, 0);
-            m_y.AttachAsAbovePane(kAbove, 4, TRUE);
-            m_y.AttachAsBelowPane(kBelow, 4, FALSE);
-        }
-        else
-        {
-            MakeDialog(400, 300, { { kXBar, kXBarRect }, { kLeft, { 50, 10, 196, 140 } },
-                                   { kRight, { 210, 10, 390, 140 } } });
-            EXPECT_TRUE(m_x.BindWithControl(&m_parent, kXBar));
-            m_x.AttachAsLeftPane(kLeft, 4, TRUE);
-            m_x.AttachAsRightPane(kRight, 4, FALSE);
-        }
+        const HWND bar = BindBar(vertical);
         Recorder().SetFilter("parent", [](HWND, UINT message, WPARAM, LPARAM) {
             return message == SPM_BARMOVED || message == kAfterCaptureTaken;
         });
         Recorder().Flush();
-        return Item(vertical ? kYBar : kXBar);
+        return bar;
     }
 
     // Adds the steps that wait for the drag's loop to run, move the cursor
@@ -109,9 +76,6 @@ protected:
         });
         script.Then([=] { return CursorAt(want) && NoMouseInputQueued(); });
     }
-
-    TestXSplitter m_x;
-    TestYSplitter m_y;
 };
 
 /////////////////////////////////////////////////////////////////////////////

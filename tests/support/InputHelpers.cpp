@@ -176,6 +176,17 @@ void KeyPress(WORD vk)
     PumpInput();
 }
 
+void KeyPressHolding(WORD vk, WORD modifier)
+{
+    if (modifier != 0)
+        SendKey(modifier, 0);
+    SendKey(vk, 0);
+    SendKey(vk, KEYEVENTF_KEYUP);
+    if (modifier != 0)
+        SendKey(modifier, KEYEVENTF_KEYUP);
+    PumpInput();
+}
+
 void TypeText(const char* text)
 {
     for (const char* p = text; *p != '\0'; ++p)

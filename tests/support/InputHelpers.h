@@ -32,6 +32,9 @@ void LeftDrag(HWND hwnd, int x0, int y0, int x1, int y1, int nSteps = 4);
 
 // Keyboard: a virtual key pressed and released, or held/let go.
 void KeyPress(WORD vk);
+// vk pressed and released while modifier (VK_CONTROL, VK_SHIFT, ...) is
+// held; a modifier of 0 holds nothing.
+void KeyPressHolding(WORD vk, WORD modifier);
 void KeyDown(WORD vk);
 void KeyUp(WORD vk);
 // Types the characters of text (ASCII) as Unicode key events, which reach
