@@ -21,6 +21,23 @@ BOOL CSplitterKeyboard::Enabled(CWnd* pBar)
     return (pBar->GetStyle() & WS_TABSTOP) != 0;
 }
 
+// Focus cues are off in a window opened with the mouse until the keyboard
+// is used in it (WM_QUERYUISTATE), as for the system's own controls.
+BOOL CSplitterKeyboard::ShowsFocus(CWnd* pBar)
+{
+    return Enabled(pBar) && ::GetFocus() == pBar->GetSafeHwnd() &&
+           (pBar->SendMessage(WM_QUERYUISTATE) & UISF_HIDEFOCUS) == 0;
+}
+
+void CSplitterKeyboard::DrawFocusCue(CWnd* pBar, CRgn* pPainted)
+{
+    CClientDC dc(pBar);
+    dc.SelectClipRgn(pPainted);
+    CRect rc;
+    pBar->GetClientRect(&rc);
+    dc.DrawFocusRect(&rc);
+}
+
 UINT CSplitterKeyboard::DlgCode(const MSG* pMsg) const
 {
     UINT code = DLGC_WANTARROWS;

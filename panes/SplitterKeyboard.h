@@ -5,7 +5,9 @@
 //                       of a drag; Enter or the loss of the focus ends the
 //                       move, which the bar then reports once; Escape puts
 //                       the bar back. Only bars the host gave WS_TABSTOP
-//                       take part.
+//                       take part; such a bar draws a focus rectangle
+//                       while it has the focus and the window's focus
+//                       cues are on.
 #ifndef TESSARINE_SPLITTERKEYBOARD_H
 #define TESSARINE_SPLITTERKEYBOARD_H
 
@@ -41,11 +43,19 @@ public:
     template <class TBar> static LRESULT OnGetDlgCode(TBar* pBar, LPARAM lParam);
     template <class TBar> static void OnKeyDown(TBar* pBar, UINT nChar);
     template <class TBar> static void OnKillFocus(TBar* pBar);
+    // The focus came or the window's focus cues changed: repaint the cue.
+    template <class TBar> static void OnFocusCueChange(TBar* pBar);
+    template <class TBar> static void OnPaint(TBar* pBar);
     template <class TBar> static void OnDestroy(TBar* pBar);
 
     // Where a step of delta pixels from pos lands, kept within [lo, hi]
     // (the room of the bar's leading edge).
     static int Clamp(int pos, int delta, int lo, int hi);
+
+    // Whether pBar shows that it has the keyboard focus.
+    static BOOL ShowsFocus(CWnd* pBar);
+    // The focus rectangle on pBar's client area, drawn within pPainted.
+    static void DrawFocusCue(CWnd* pBar, CRgn* pPainted);
 
 private:
     BOOL  m_bVertical;
@@ -89,9 +99,30 @@ template <class TBar> void CSplitterKeyboard::OnKeyDown(TBar* pBar, UINT nChar)
 template <class TBar> void CSplitterKeyboard::OnKillFocus(TBar* pBar)
 {
     pBar->Default();
+    if (Enabled(pBar))
+        pBar->Invalidate(FALSE);   // the focus cue goes
     const int nMoved = pBar->m_pKeys != NULL ? pBar->m_pKeys->Finish() : 0;
     if (nMoved != 0)
         Report(pBar, nMoved);
+}
+
+template <class TBar> void CSplitterKeyboard::OnFocusCueChange(TBar* pBar)
+{
+    pBar->Default();
+    if (Enabled(pBar))
+        pBar->Invalidate(FALSE);
+}
+
+// The static paints the bar; the cue is XORed over what it painted, and
+// only there, so that every pixel of the cue is inverted exactly once.
+template <class TBar> void CSplitterKeyboard::OnPaint(TBar* pBar)
+{
+    CRgn painted;
+    const BOOL bCue = ShowsFocus(pBar) && painted.CreateRectRgn(0, 0, 0, 0) &&
+                      pBar->GetUpdateRgn(&painted) != ERROR;
+    pBar->Default();
+    if (bCue)
+        DrawFocusCue(pBar, &painted);
 }
 
 template <class TBar> void CSplitterKeyboard::OnDestroy(TBar* pBar)

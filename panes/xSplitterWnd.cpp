@@ -29,6 +29,9 @@ BEGIN_MESSAGE_MAP(CxSplitterWnd, CWnd)
     ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCodeMsg)
     ON_WM_KEYDOWN()
     ON_WM_KILLFOCUS()
+    ON_WM_SETFOCUS()
+    ON_WM_PAINT()
+    ON_MESSAGE(WM_UPDATEUISTATE, OnUpdateUIStateMsg)
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
@@ -218,6 +221,22 @@ void CxSplitterWnd::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
 void CxSplitterWnd::OnKillFocus(CWnd* /*pNewWnd*/)
 {
     CSplitterKeyboard::OnKillFocus(this);
+}
+
+void CxSplitterWnd::OnSetFocus(CWnd* /*pOldWnd*/)
+{
+    CSplitterKeyboard::OnFocusCueChange(this);
+}
+
+void CxSplitterWnd::OnPaint()
+{
+    CSplitterKeyboard::OnPaint(this);
+}
+
+LRESULT CxSplitterWnd::OnUpdateUIStateMsg(WPARAM /*wParam*/, LPARAM /*lParam*/)
+{
+    CSplitterKeyboard::OnFocusCueChange(this);
+    return 0;
 }
 
 void CxSplitterWnd::OnDestroy()

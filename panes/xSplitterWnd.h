@@ -96,6 +96,9 @@ protected:
     afx_msg LRESULT OnGetDlgCodeMsg(WPARAM wParam, LPARAM lParam);
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnPaint();
+    afx_msg LRESULT OnUpdateUIStateMsg(WPARAM wParam, LPARAM lParam);
     afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
     friend class CSplitterKeyboard;

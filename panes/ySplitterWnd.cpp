@@ -42,6 +42,9 @@ BEGIN_MESSAGE_MAP(CySplitterWnd, CWnd)
     ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCodeMsg)
     ON_WM_KEYDOWN()
     ON_WM_KILLFOCUS()
+    ON_WM_SETFOCUS()
+    ON_WM_PAINT()
+    ON_MESSAGE(WM_UPDATEUISTATE, OnUpdateUIStateMsg)
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
@@ -236,6 +239,22 @@ void CySplitterWnd::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
 void CySplitterWnd::OnKillFocus(CWnd* /*pNewWnd*/)
 {
     CSplitterKeyboard::OnKillFocus(this);
+}
+
+void CySplitterWnd::OnSetFocus(CWnd* /*pOldWnd*/)
+{
+    CSplitterKeyboard::OnFocusCueChange(this);
+}
+
+void CySplitterWnd::OnPaint()
+{
+    CSplitterKeyboard::OnPaint(this);
+}
+
+LRESULT CySplitterWnd::OnUpdateUIStateMsg(WPARAM /*wParam*/, LPARAM /*lParam*/)
+{
+    CSplitterKeyboard::OnFocusCueChange(this);
+    return 0;
 }
 
 void CySplitterWnd::OnDestroy()

@@ -384,19 +384,7 @@ TEST_F(HistogramAccess, TabAndClickTakeTheFocusAndItIsDrawn)
                       m_hist.Plot().top);
     EXPECT_EQ(0, InkCount(PaintNow(), strip, WindowColour()));
 
-    InjectKey(VK_TAB, false);
-    InjectKey(VK_TAB, true);
-    // The dialog's own loop moves the focus on Tab. SendInput has queued
-    // both keys before it returned: hand the dialog every queued message.
-    MSG msg;
-    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-    {
-        if (!::IsDialogMessage(Dialog(), &msg))
-        {
-            ::TranslateMessage(&msg);
-            ::DispatchMessage(&msg);
-        }
-    }
+    TabInDialog(Dialog());
     EXPECT_EQ(Hist(), ::GetFocus());
     EXPECT_GT(InkCount(PaintNow(), strip, WindowColour()), 0);
 

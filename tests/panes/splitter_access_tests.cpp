@@ -12,6 +12,15 @@ namespace {
 
 enum KeyEnd { Enter, Escape, FocusLoss };
 
+int Changed(const ClientPixels& a, const ClientPixels& b)
+{
+    int n = 0;
+    for (int y = 0; y < a.Height(); y++)
+        for (int x = 0; x < a.Width(); x++)
+            n += a.At(x, y) != b.At(x, y);
+    return n;
+}
+
 class SplitterKeys : public SplitterDialogTest
 {
 protected:
@@ -109,6 +118,43 @@ TEST_F(SplitterKeys, NoTabStopNoKeys)
     const MsgEntry none[] = { { 0 } };
     EXPECT_SEQUENCE("parent", none, "keys");
     EXPECT_EQ(200, ItemRect(kXBar).left);
+}
+
+// Tab reaches a tab-stop bar, which then shows a dotted focus rectangle
+// over its own pixels: inverted on every other pixel of its edges, the rest
+// as before; the pixels come back when the focus goes. (This Wine keeps no
+// window's focus cues off, so the hidden-cue state is not tried here.)
+TEST_F(SplitterKeys, TabReachesTheBarAndItShowsTheFocus)
+{
+    const HWND bar = Bind(false);
+    const HWND other = ::CreateWindow("Button", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 250, 200, 80, 24,
+                                      Dialog(), NULL, NULL, NULL);
+    ::SetFocus(other);
+    PaintNow();
+    const ClientPixels plain(bar);
+    TabInDialog(Dialog());
+    ASSERT_EQ(bar, ::GetFocus());
+    PaintNow();
+    const ClientPixels focused(bar);
+    const int cx = plain.Width(), cy = plain.Height();
+    int inverted = 0, others = 0;
+    for (int y = 0; y < cy; y++)
+        for (int x = 0; x < cx; x++)
+        {
+            const bool edge = x == 0 || y == 0 || x == cx - 1 || y == cy - 1;
+            const bool flipped = focused.At(x, y) == (plain.At(x, y) ^ 0xFFFFFF);
+            inverted += edge && flipped;
+            others += focused.At(x, y) != plain.At(x, y) && !(edge && flipped);
+        }
+    EXPECT_NEAR(cx + cy - 2, inverted, 2) << "half the edge pixels inverted";
+    EXPECT_EQ(0, others);
+
+    KeyPress(VK_RIGHT);
+    KeyPress(VK_RETURN);
+    EXPECT_EQ(201, ItemRect(kXBar).left) << "the keys reach the bar";
+    ::SetFocus(other);
+    PaintNow();
+    EXPECT_EQ(0, Changed(plain, ClientPixels(bar))) << "focus gone";
 }
 
 // A client reads a grip named by the host's label (or "Splitter"), valued

@@ -187,6 +187,26 @@ void KeyPressHolding(WORD vk, WORD modifier)
     PumpInput();
 }
 
+void TabInDialog(HWND dialog, bool back)
+{
+    if (back)
+        SendKey(VK_SHIFT, 0);
+    SendKey(VK_TAB, 0);
+    SendKey(VK_TAB, KEYEVENTF_KEYUP);
+    if (back)
+        SendKey(VK_SHIFT, KEYEVENTF_KEYUP);
+    // SendInput has queued every event before it returned.
+    MSG msg;
+    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
+    {
+        if (!::IsDialogMessage(dialog, &msg))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessage(&msg);
+        }
+    }
+}
+
 void TypeText(const char* text)
 {
     for (const char* p = text; *p != '\0'; ++p)

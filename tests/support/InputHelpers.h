@@ -44,6 +44,10 @@ void TypeText(const char* text);
 
 // Pumps until the input injected so far has been handled.
 void PumpInput();
+// Tab (Shift+Tab with back) pressed in dialog: the queued messages go
+// through the dialog's IsDialogMessage, as in a modeless dialog's loop, so
+// the focus moves on.
+void TabInDialog(HWND dialog, bool back = false);
 
 // The same input without any pumping, for code that runs while a modal
 // loop of the code under test takes the messages (a timer callback during
