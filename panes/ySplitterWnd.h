@@ -41,8 +41,10 @@ class CSplitterKeyboard;
 /// Keyboard, for a bar the host gives WS_TABSTOP: Up and Down move the bar one
 /// pixel, ten with Ctrl, within the limits of a drag; Enter or the loss of
 /// the focus ends the move (the panes follow, #SPM_BARMOVED is sent once
-/// with the whole displacement), Escape puts the bar back. Without
-/// WS_TABSTOP the bar takes no keys.
+/// with the whole displacement), Escape puts the bar back. While it has
+/// the focus the bar draws a dotted focus rectangle over its edges (not
+/// while the window's focus cues are off). Without WS_TABSTOP the bar
+/// takes no keys and draws no focus.
 ///
 /// Threads: the thread that owns the dialog only. The splitter never owns
 /// the panes it moves.
