@@ -130,13 +130,11 @@ TEST_F(DrawingLeakTest, ImageListsAndGroupBoxesLeaveCountsFlat)
     dc.SelectObject(old);
 }
 
-// The Open dialog up, then cancelled by a thread timer its loop dispatches.
-CFileDialog* g_dialog = nullptr;
-
-void CALLBACK CancelWhenUp(HWND, UINT, UINT_PTR timer, DWORD)
+// The system's Open dialog up, then cancelled by a thread timer its loop
+// dispatches.
+void CALLBACK CancelSystemDialog(HWND, UINT, UINT_PTR timer, DWORD)
 {
-    HWND child = g_dialog != nullptr ? g_dialog->m_hWnd : ::GetActiveWindow();
-    HWND dialog = g_dialog != nullptr && child != NULL ? ::GetParent(child) : child;
+    HWND dialog = ::GetActiveWindow();
     if (dialog == NULL || !::IsWindowVisible(dialog))
         return;
     ::KillTimer(NULL, timer);
@@ -159,7 +157,7 @@ TEST_F(DrawingLeakTest, FileDialogsCancelledLeaveNoMoreThanTheSystemDialog)
         ofn.lpstrFile = file;
         ofn.nMaxFile = MAX_PATH;
         ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
-        UINT_PTR timer = ::SetTimer(NULL, 0, 10, &CancelWhenUp);
+        UINT_PTR timer = ::SetTimer(NULL, 0, 10, &CancelSystemDialog);
         ::GetOpenFileNameA(&ofn);
         ::KillTimer(NULL, timer);
     }
@@ -170,11 +168,7 @@ TEST_F(DrawingLeakTest, FileDialogsCancelledLeaveNoMoreThanTheSystemDialog)
     ExpectFlat([&] {
         CFileDialogEx dlg(TRUE, "sav", NULL, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST,
                           "Data files (*.sav)|*.sav|All files (*.*)|*.*||", CWnd::FromHandle(Host()));
-        g_dialog = &dlg;
-        UINT_PTR timer = ::SetTimer(NULL, 0, 10, &CancelWhenUp);
-        EXPECT_EQ(IDCANCEL, dlg.DoModal());
-        ::KillTimer(NULL, timer);
-        g_dialog = nullptr;
+        EXPECT_EQ(IDCANCEL, hostile::DoModalCancelled(dlg));
     }, kRounds, systemAccelerators / systemRounds);
 }
 
