@@ -30,13 +30,18 @@ const int kRounds = 1000;
 const int kPaints = 10000;
 const int kCalls = 10000;
 
-// Runs step once to warm caches up, counts, runs it rounds times more and
-// counts again; both counts must agree.
+// Runs step warmUps times to warm caches up, each time followed by a count
+// as the measured rounds are, counts, runs it rounds times more and counts
+// again; both counts must agree.
 // perRoundAccelerators: what the system keeps per round, allowed.
-void ExpectFlat(const std::function<void()>& step, int rounds, int perRoundAccelerators = 0)
+void ExpectFlat(const std::function<void()>& step, int rounds, int perRoundAccelerators = 0, int warmUps = 1)
 {
-    step();
-    Pump();
+    for (int i = 0; i < warmUps; ++i)
+    {
+        step();
+        Pump();
+        GuiObjectCounter::Count();
+    }
     const GuiObjectCount before = GuiObjectCounter::Count();
     for (int i = 0; i < rounds; ++i)
         step();
@@ -57,6 +62,10 @@ protected:
     }
 };
 
+// A tooltip window made and shown anew in each round (the arrow's shared
+// tip follows its new host, the hot button's is the host's own): in the
+// round after the first count, Wine keeps three more window DCs, each with
+// its region and bitmap, and never more after that. Two rounds warm up.
 TEST_P(LeakTest, CreateUseDestroyRoundsLeaveCountsFlat)
 {
     ExpectFlat([&] {
@@ -64,7 +73,7 @@ TEST_P(LeakTest, CreateUseDestroyRoundsLeaveCountsFlat)
         ASSERT_TRUE(c != nullptr);
         hostile::UseAsPerson(GetParam(), *c);
         c->Destroy();
-    }, kRounds);
+    }, kRounds, 0, 2);
 }
 
 TEST_P(LeakTest, PaintsInPlaceLeaveCountsFlat)
