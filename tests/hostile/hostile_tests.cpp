@@ -672,7 +672,8 @@ CWnd* HostWnd()
 const char kDataFilter[] = "Data (*.sav)|*.sav|All (*.*)|*.*||";
 
 const Row kFileDialogRows[] = {
-    // No extension, name or filter; the owner is the host's active window.
+    // No extension, name, filter or parent (the main window, when there is
+    // one, owns the dialog).
     { "FileDialogNullStrings", [] { ExpectFileDialog(NULL, NULL, OFN_HIDEREADONLY, NULL, NULL, {}); } },
     { "FileDialogEmptyStrings", [] { ExpectFileDialog("", "", 0, "", HostWnd(), {}); } },
     // The name is cut to the buffer; the extension is kept as given.
