@@ -2,6 +2,12 @@
 #include "HostileControls.h"
 
 #include <stdio.h>
+#include <string.h>
+
+#include <functional>
+#include <vector>
+
+#include <gtest/gtest.h>
 
 #include "BigListCtrl.h"
 #include "FlatCombo.h"
@@ -204,7 +210,7 @@ std::unique_ptr<BuiltControl> BuildResizer(HWND parent)
 // A hot button with an image on the left and a caption.
 std::unique_ptr<BuiltControl> BuildHotButton(HWND parent)
 {
-    auto c = std::make_unique<Owned<CHotButton>>();
+    auto c = std::make_unique<Owned<HotButtonProbe>>();
     if (!c->wnd.Create("Run", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(10, 10, 110, 40),
                        CWnd::FromHandle(parent), kId))
         return nullptr;
@@ -267,7 +273,131 @@ POINT Centre(HWND hwnd)
     return { rc.right / 2, rc.bottom / 2 };
 }
 
+BOOL CALLBACK CollectToolTip(HWND hwnd, LPARAM tips)
+{
+    char name[32] = "";
+    if (::GetClassNameA(hwnd, name, sizeof(name)) && lstrcmpiA(name, TOOLTIPS_CLASSA) == 0)
+        reinterpret_cast<std::vector<HWND>*>(tips)->push_back(hwnd);
+    return TRUE;
+}
+
+std::vector<HWND> ThreadToolTips()
+{
+    std::vector<HWND> tips;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CollectToolTip, (LPARAM)&tips);
+    return tips;
+}
+
+// The tips show as soon as the mouse rests, so the rounds wait for the
+// tip and not for its delay.
+void ShortenToolTipDelays()
+{
+    for (HWND tip : ThreadToolTips())
+        ::SendMessageA(tip, TTM_SETDELAYTIME, TTDT_INITIAL, 1);
+}
+
+// Whether a tooltip of this thread shows a text. The framework's tip is
+// made by the first hover; once it has shown, it too is shortened.
+bool ToolTipShown()
+{
+    for (HWND tip : ThreadToolTips())
+        if (::IsWindowVisible(tip) && ::GetWindowTextLengthA(tip) > 0)
+        {
+            ShortenToolTipDelays();
+            return true;
+        }
+    return false;
+}
+
+// The framework shows its tooltips from the messages its loop
+// pre-translates; this pump does so until done() holds. The deadline only
+// ends a hang.
+bool PumpTranslatedUntil(const std::function<bool()>& done)
+{
+    for (const DWORD start = ::GetTickCount(); ::GetTickCount() - start < 30000;)
+    {
+        MSG msg;
+        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+        {
+            if (!CWnd::WalkPreTranslateTree(NULL, &msg))
+            {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageA(&msg);
+            }
+        }
+        if (done())
+            return true;
+        ::MsgWaitForMultipleObjects(0, NULL, FALSE, 20, QS_ALLINPUT);
+    }
+    return false;
+}
+
+// The host's tooltip for a hot button: a tool of the button's own window,
+// whose text the button answers with its caption.
+HWND MakeButtonToolTip(HWND button)
+{
+    HWND tip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, NULL, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                                 ::GetAncestor(button, GA_ROOT), NULL, ::GetModuleHandleA(NULL), NULL);
+    TTTOOLINFOA ti = {};
+    ti.cbSize = TTTOOLINFOA_V2_SIZE;
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.hwnd = button;
+    ti.uId = (UINT_PTR)button;
+    ti.lpszText = LPSTR_TEXTCALLBACKA;
+    ::SendMessageA(tip, TTM_ADDTOOLA, 0, (LPARAM)&ti);
+    ::SendMessageA(tip, TTM_SETDELAYTIME, TTDT_INITIAL, 1);
+    return tip;
+}
+
+CFileDialog* g_dialog = nullptr;
+bool g_dialogShown = false;
+
+// A thread timer the dialog's loop dispatches: cancels the dialog once up.
+// The dialog is the parent of the child dialog bound to the object; one
+// that came up without it is the active dialog.
+void CALLBACK CancelWhenUp(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND child = g_dialog != nullptr ? g_dialog->m_hWnd : NULL;
+    HWND dialog = child != NULL ? ::GetParent(child) : ::GetActiveWindow();
+    char cls[16] = "";
+    if (dialog == NULL || !::IsWindowVisible(dialog) || !::GetClassNameA(dialog, cls, sizeof(cls)) ||
+        strcmp(cls, "#32770") != 0)
+        return;
+    ::KillTimer(NULL, timer);
+    g_dialogShown = true;
+    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), (LPARAM)::GetDlgItem(dialog, IDCANCEL));
+}
+
 } // namespace
+
+LiveArrow* ArrowOf(BuiltControl& control)
+{
+    auto* host = dynamic_cast<Owned<CArrowHost>*>(&control);
+    return host != nullptr ? &host->wnd.arrow : nullptr;
+}
+
+CDlgItemResizer* ResizerOf(BuiltControl& control)
+{
+    auto* resized = dynamic_cast<Resized*>(&control);
+    return resized != nullptr ? &resized->resizer : nullptr;
+}
+
+int DoModalCancelled(CFileDialog& dlg, bool* shown)
+{
+    g_dialog = &dlg;
+    g_dialogShown = false;
+    const UINT_PTR timer = ::SetTimer(NULL, 0, 10, &CancelWhenUp);
+    const int result = (int)dlg.DoModal();
+    ::KillTimer(NULL, timer);
+    g_dialog = nullptr;
+    if (shown != nullptr)
+        *shown = g_dialogShown;
+    return result;
+}
+
+IMPLEMENT_DYNAMIC(HotButtonProbe, CHotButton)
+BEGIN_MESSAGE_MAP(HotButtonProbe, CHotButton)
+END_MESSAGE_MAP()
 
 void BigListProbe::OnCBGetdispinfo(LVITEMA* pItem, long nKey, void* pData)
 {
@@ -339,7 +469,9 @@ void UseAsPerson(ControlKind kind, BuiltControl& control)
         break;
     }
     case ControlKind::LiveArrow:
+        ShortenToolTipDelays();
         MouseMoveTo(hwnd, 27, 12);
+        EXPECT_TRUE(PumpUntil(ToolTipShown, 30000)) << "no arrow tooltip";
         LeftClick(hwnd, 27, 12);
         MouseMoveTo(hwnd, 27, 20);
         LeftClick(hwnd, 27, 20);
@@ -355,16 +487,28 @@ void UseAsPerson(ControlKind kind, BuiltControl& control)
         break;
     }
     case ControlKind::HotButton:
+    {
+        HWND tip = MakeButtonToolTip(hwnd);
         MouseMoveTo(hwnd, c.x, c.y);
+        EXPECT_TRUE(PumpUntil([&] {
+            char text[16] = "";
+            return ::IsWindowVisible(tip) && ::GetWindowTextA(tip, text, sizeof(text)) && strcmp(text, "Run") == 0;
+        }, 30000)) << "no caption tooltip";
         LeftClick(hwnd, c.x, c.y);
         MouseMoveTo(::GetParent(hwnd), 400, 400);
+        ::DestroyWindow(tip);
         break;
+    }
     case ControlKind::FlatCombo:
         MouseMoveTo(hwnd, c.x, c.y);
         ::SendMessageA(hwnd, CB_SHOWDROPDOWN, TRUE, 0);
         ::SendMessageA(hwnd, CB_SHOWDROPDOWN, FALSE, 0);
         ::SendMessageA(hwnd, CB_SETCURSEL, 2, 0);
         PaintNow(hwnd);
+        // The long item does not fit: the framework's tip shows it whole.
+        InjectMouseMove(::FindWindowExA(hwnd, NULL, "ComboBox", NULL), 30, 8);
+        EXPECT_TRUE(PumpTranslatedUntil(ToolTipShown)) << "no item tooltip";
+        CWnd::CancelToolTips();
         MouseMoveTo(::GetParent(hwnd), 400, 400);
         break;
     case ControlKind::NumericEdit:

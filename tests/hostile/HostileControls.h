@@ -6,20 +6,28 @@
 //                   it was given; Destroy takes it down again
 //   Build           creates a control of a kind, filled as a host fills it
 //   UseAsPerson     real input and calls as a person would use it
-//   HistogramProbe, BigListProbe
-//                   the histogram and the big list Build makes, with their
-//                   state in reach of the storm's checks
+//   HistogramProbe, BigListProbe, HotButtonProbe
+//                   the histogram, the big list and the hot button Build
+//                   makes, with their state in reach of the storm's checks
+//   ArrowOf, ResizerOf
+//                   the arrow and the resizer of a built control
+//   DoModalCancelled
+//                   runs a file dialog and cancels it as soon as it is up
 #ifndef TESTS_HOSTILE_HOSTILECONTROLS_H
 #define TESTS_HOSTILE_HOSTILECONTROLS_H
 
 #include <afxwin.h>
 #include <afxcmn.h>
+#include <afxdlgs.h>
 
 #include <memory>
 #include <string>
 
 #include "BigListCtrl.h"
+#include "DlgItemResizer.h"
 #include "Histogram.h"
+#include "HotButton.h"
+#include "LiveArrow.h"
 
 namespace hostile {
 
@@ -60,6 +68,17 @@ public:
     int DragIndex() const { return m_nDragIndex; }
 };
 
+// A host's class on the hot button (its run-time class and message map are
+// the host's own).
+class HotButtonProbe : public CHotButton
+{
+    DECLARE_DYNAMIC(HotButtonProbe)
+    DECLARE_MESSAGE_MAP()
+public:
+    HB_BorderStyle BorderStyle() const { return m_borderStyle; }
+    BOOL Highlight() const { return m_bHighlight; }
+};
+
 // Rows show "key:data"; column 0 sorts by key, the others by data.
 class BigListProbe : public CBigListCtrl
 {
@@ -85,9 +104,20 @@ struct BuiltControl
 // window), filled as the gallery fills it. NULL when creation failed.
 std::unique_ptr<BuiltControl> Build(ControlKind kind, HWND parent);
 
-// Uses the control as a person would: paints it, hovers, presses, drags,
-// types, sorts, opens and closes its list, with real input.
+// The arrow of a LiveArrow control, the resizer of a Resizer control;
+// NULL for a control of another kind.
+LiveArrow* ArrowOf(BuiltControl& control);
+CDlgItemResizer* ResizerOf(BuiltControl& control);
+
+// Uses the control as a person would: paints it, hovers until its tooltip
+// shows (the arrow, the hot button, the flat combo), presses, drags, types,
+// sorts, opens and closes its list, with real input.
 void UseAsPerson(ControlKind kind, BuiltControl& control);
+
+// Runs dlg.DoModal and cancels the dialog as soon as it is visible; a
+// dialog the system refuses to show returns at once. DoModal's result;
+// *shown (when given) tells whether the dialog came up.
+int DoModalCancelled(CFileDialog& dlg, bool* shown = nullptr);
 
 } // namespace hostile
 

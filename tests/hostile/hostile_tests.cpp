@@ -23,9 +23,11 @@
 #include "DlgItemResizer.h"
 #include "DragImage.h"
 #include "FileChecks.h"
+#include "FileDialogEx.h"
 #include "FlatCombo.h"
 #include "GroupBox.h"
 #include "Histogram.h"
+#include "HostileControls.h"
 #include "HotButton.h"
 #include "LiveArrow.h"
 #include "MessageRecorder.h"
@@ -629,5 +631,80 @@ const Row kBigListRows[] = {
     } },
 };
 INSTANTIATE_TEST_SUITE_P(BigList, HostileCall, ::testing::ValuesIn(kBigListRows), RowName);
+
+/////////////////////////////////////////////////////////////////////////////
+// CFileDialogEx's constructor
+
+// Makes the Open and the Save As dialog of the arguments; each object holds
+// them as the system reads them (the name cut to the buffer, the filter as
+// pairs of strings up to an empty one: filters is that list), and, cancelled
+// as soon as it comes up (comesUp) or refused by the system, returns
+// IDCANCEL with the host enabled again.
+void ExpectFileDialog(LPCTSTR ext, LPCTSTR name, DWORD flags, LPCTSTR filter, CWnd* parent,
+                      std::initializer_list<std::string> filters, bool comesUp = true)
+{
+    for (BOOL open : { TRUE, FALSE })
+    {
+        CFileDialogEx dlg(open, ext, name, flags, filter, parent);
+        EXPECT_EQ(flags | OFN_ENABLEHOOK | OFN_EXPLORER, dlg.m_ofn.Flags);
+        EXPECT_EQ(ext, dlg.m_ofn.lpstrDefExt);
+        EXPECT_EQ(std::string(name != NULL ? name : "").substr(0, _MAX_PATH - 1), dlg.m_ofn.lpstrFile);
+        const char* p = dlg.m_ofn.lpstrFilter;
+        EXPECT_EQ(filter == NULL, p == NULL);
+        for (const std::string& part : filters)
+        {
+            EXPECT_EQ(part, p);
+            p += part.size() + 1;
+        }
+        EXPECT_TRUE(p == NULL || *p == '\0') << "the list goes on after " << filters.size() << " strings";
+        bool shown = !comesUp;
+        EXPECT_EQ(IDCANCEL, hostile::DoModalCancelled(dlg, &shown)) << (open ? "Open" : "Save As");
+        EXPECT_EQ(comesUp, shown) << (open ? "Open" : "Save As");
+        EXPECT_TRUE(::IsWindowEnabled(TestHostWindow::Get()));
+    }
+}
+
+CWnd* HostWnd()
+{
+    return CWnd::FromHandle(TestHostWindow::Get());
+}
+
+const char kDataFilter[] = "Data (*.sav)|*.sav|All (*.*)|*.*||";
+
+const Row kFileDialogRows[] = {
+    // No extension, name, filter or parent (the main window, when there is
+    // one, owns the dialog).
+    { "FileDialogNullStrings", [] { ExpectFileDialog(NULL, NULL, OFN_HIDEREADONLY, NULL, NULL, {}); } },
+    { "FileDialogEmptyStrings", [] { ExpectFileDialog("", "", 0, "", HostWnd(), {}); } },
+    // The name is cut to the buffer; the extension is kept as given.
+    { "FileDialogLongStrings", [] {
+        const CString text = LongText();
+        ExpectFileDialog(text, text, OFN_HIDEREADONLY, text, HostWnd(), { (LPCTSTR)text });
+    } },
+    // A missing closing '|' is added; a list without a pattern after its
+    // last name, or that starts empty, is handed on as it stands.
+    { "FileDialogMalformedFilters", [] {
+        ExpectFileDialog("sav", NULL, 0, "Data (*.sav)|*.sav", HostWnd(), { "Data (*.sav)", "*.sav" });
+        ExpectFileDialog("sav", NULL, 0, "Data|*.sav|All", HostWnd(), { "Data", "*.sav", "All" });
+        ExpectFileDialog("sav", NULL, 0, "|", HostWnd(), {});
+        ExpectFileDialog("sav", NULL, 0, "|*.sav||", HostWnd(), {});
+    } },
+    // Every bit, template ones included: the dialog still comes up.
+    { "FileDialogEveryFlag", [] {
+        ExpectFileDialog("sav", "a.sav", 0xFFFFFFFF, kDataFilter, HostWnd(), { "Data (*.sav)", "*.sav", "All (*.*)", "*.*" });
+    } },
+    // A parent whose window is gone: an object without its window counts
+    // as none; a wrapper of a handle that is gone names an owner the system
+    // refuses, and no dialog comes up.
+    { "FileDialogDestroyedParent", [] {
+        CWnd gone;
+        gone.CreateEx(0, "STATIC", "", WS_CHILD, CRect(0, 0, 10, 10), HostWnd(), kItem);
+        gone.DestroyWindow();
+        ExpectFileDialog("sav", NULL, 0, kDataFilter, &gone, { "Data (*.sav)", "*.sav", "All (*.*)", "*.*" });
+        ExpectFileDialog("sav", NULL, 0, kDataFilter, CWnd::FromHandle(DestroyedWindow()),
+                         { "Data (*.sav)", "*.sav", "All (*.*)", "*.*" }, false);
+    } },
+};
+INSTANTIATE_TEST_SUITE_P(FileDialog, HostileCall, ::testing::ValuesIn(kFileDialogRows), RowName);
 
 } // namespace

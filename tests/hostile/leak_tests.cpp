@@ -1,7 +1,8 @@
-// Leak tests: every control created, used as a person uses it and destroyed
-// 1,000 times after a warm-up round, painted 10,000 times in place, and the
-// drawing functions called 10,000 times with their results freed; the
-// process's GDI and USER object counts must end exactly where they began.
+// Leak tests: every control created, used as a person uses it (its tooltip
+// shown, where it has one) and destroyed 1,000 times after two warm-up
+// rounds, painted 10,000 times in place, and the drawing functions called
+// 10,000 times with their results freed; the process's GDI and USER object
+// counts must end exactly where they began.
 #include <afxwin.h>
 #include <afxcmn.h>
 
@@ -30,13 +31,18 @@ const int kRounds = 1000;
 const int kPaints = 10000;
 const int kCalls = 10000;
 
-// Runs step once to warm caches up, counts, runs it rounds times more and
-// counts again; both counts must agree.
+// Runs step warmUps times to warm caches up, each time followed by a count
+// as the measured rounds are, counts, runs it rounds times more and counts
+// again; both counts must agree.
 // perRoundAccelerators: what the system keeps per round, allowed.
-void ExpectFlat(const std::function<void()>& step, int rounds, int perRoundAccelerators = 0)
+void ExpectFlat(const std::function<void()>& step, int rounds, int perRoundAccelerators = 0, int warmUps = 1)
 {
-    step();
-    Pump();
+    for (int i = 0; i < warmUps; ++i)
+    {
+        step();
+        Pump();
+        GuiObjectCounter::Count();
+    }
     const GuiObjectCount before = GuiObjectCounter::Count();
     for (int i = 0; i < rounds; ++i)
         step();
@@ -57,6 +63,10 @@ protected:
     }
 };
 
+// A tooltip window made and shown anew in each round (the arrow's shared
+// tip follows its new host, the hot button's is the host's own): in the
+// round after the first count, Wine keeps three more window DCs, each with
+// its region and bitmap, and never more after that. Two rounds warm up.
 TEST_P(LeakTest, CreateUseDestroyRoundsLeaveCountsFlat)
 {
     ExpectFlat([&] {
@@ -64,7 +74,7 @@ TEST_P(LeakTest, CreateUseDestroyRoundsLeaveCountsFlat)
         ASSERT_TRUE(c != nullptr);
         hostile::UseAsPerson(GetParam(), *c);
         c->Destroy();
-    }, kRounds);
+    }, kRounds, 0, 2);
 }
 
 TEST_P(LeakTest, PaintsInPlaceLeaveCountsFlat)
@@ -130,13 +140,11 @@ TEST_F(DrawingLeakTest, ImageListsAndGroupBoxesLeaveCountsFlat)
     dc.SelectObject(old);
 }
 
-// The Open dialog up, then cancelled by a thread timer its loop dispatches.
-CFileDialog* g_dialog = nullptr;
-
-void CALLBACK CancelWhenUp(HWND, UINT, UINT_PTR timer, DWORD)
+// The system's Open dialog up, then cancelled by a thread timer its loop
+// dispatches.
+void CALLBACK CancelSystemDialog(HWND, UINT, UINT_PTR timer, DWORD)
 {
-    HWND child = g_dialog != nullptr ? g_dialog->m_hWnd : ::GetActiveWindow();
-    HWND dialog = g_dialog != nullptr && child != NULL ? ::GetParent(child) : child;
+    HWND dialog = ::GetActiveWindow();
     if (dialog == NULL || !::IsWindowVisible(dialog))
         return;
     ::KillTimer(NULL, timer);
@@ -159,7 +167,7 @@ TEST_F(DrawingLeakTest, FileDialogsCancelledLeaveNoMoreThanTheSystemDialog)
         ofn.lpstrFile = file;
         ofn.nMaxFile = MAX_PATH;
         ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
-        UINT_PTR timer = ::SetTimer(NULL, 0, 10, &CancelWhenUp);
+        UINT_PTR timer = ::SetTimer(NULL, 0, 10, &CancelSystemDialog);
         ::GetOpenFileNameA(&ofn);
         ::KillTimer(NULL, timer);
     }
@@ -170,11 +178,7 @@ TEST_F(DrawingLeakTest, FileDialogsCancelledLeaveNoMoreThanTheSystemDialog)
     ExpectFlat([&] {
         CFileDialogEx dlg(TRUE, "sav", NULL, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST,
                           "Data files (*.sav)|*.sav|All files (*.*)|*.*||", CWnd::FromHandle(Host()));
-        g_dialog = &dlg;
-        UINT_PTR timer = ::SetTimer(NULL, 0, 10, &CancelWhenUp);
-        EXPECT_EQ(IDCANCEL, dlg.DoModal());
-        ::KillTimer(NULL, timer);
-        g_dialog = nullptr;
+        EXPECT_EQ(IDCANCEL, hostile::DoModalCancelled(dlg));
     }, kRounds, systemAccelerators / systemRounds);
 }
 

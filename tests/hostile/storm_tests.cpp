@@ -2,8 +2,8 @@
 // messages (mouse and keys at random places with random flags, the standard
 // messages it handles, its own messages, notifications with valid buffers of
 // random size and content), interleaved with random calls of its members.
-// Afterwards the control's invariants hold, it answers, and (histogram,
-// numeric edit) it paints what a fresh control given the same state paints.
+// Afterwards the control's invariants hold, it answers, and it paints what a
+// fresh control given the same state paints.
 //
 //   storm_tests [--seed=N] [--count=N] [gtest options]
 //
@@ -28,6 +28,7 @@
 #include "FlatCombo.h"
 #include "HostileControls.h"
 #include "HotButton.h"
+#include "InputHelpers.h"
 #include "MessageRecorder.h"
 #include "NumericEdit.h"
 #include "PixelHelpers.h"
@@ -479,61 +480,207 @@ void ExpectInvariants(ControlKind kind, hostile::BuiltControl& control)
     EXPECT_NE(0, ::SendMessageTimeout(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer)) << "does not answer";
 }
 
-// The stormed histogram's pixels against a fresh one given its bins and
-// cutpoints; the numeric edit's against a fresh edit given its text.
+// What a fresh control is given of the stormed one's state, through public
+// members, before both paint: one function per kind, in ControlKind's order.
+// The helper has already given the fresh control's window (for a splitter:
+// its frame) the stormed one's place and size.
+typedef void (*CopyState)(hostile::BuiltControl& stormed, hostile::BuiltControl& fresh);
+
+template <class T>
+T* Object(hostile::BuiltControl& control)
+{
+    return static_cast<T*>(CWnd::FromHandlePermanent(control.Window()));
+}
+
+// Bins, x range, line width and cutpoints with their selection.
+void CopyHistogram(hostile::BuiltControl& stormed, hostile::BuiltControl& fresh)
+{
+    auto* h = Object<hostile::HistogramProbe>(stormed);
+    auto* f = Object<hostile::HistogramProbe>(fresh);
+    double lo = 0, hi = 0;
+    h->X_AxisRange(&lo, &hi);
+    CArray<HistoBin, HistoBin&> bins;
+    bins.SetSize(h->BinCount());
+    for (int i = 0; i < h->BinCount(); ++i)
+        bins[i] = h->Bin(i);
+    if (bins.GetSize() == 0 && hi > lo)
+    {
+        // An empty array keeps the x range: give the fresh one the same first.
+        CArray<HistoBin, HistoBin&> one;
+        one.SetSize(1);
+        one[0].upper = hi;
+        f->SetHistogram(lo, one);
+    }
+    f->SetHistogram(lo, bins);
+    f->SetCutpointLineWidth(h->CutpointLineWidth());
+    for (int i = 0; i < h->CutpointCount(); ++i)
+        f->AddCutpoint(h->Cutpoint(i).value);
+    for (int i = 0; i < h->CutpointCount(); ++i)
+        if (h->Cutpoint(i).selected)
+            f->SelectCutpoint(h->Cutpoint(i).value);
+}
+
+// The bar where the stormed bar is; the panes follow it by RecalcLayout.
+template <class Bar>
+void CopySplitter(hostile::BuiltControl& stormed, hostile::BuiltControl& fresh)
+{
+    CRect bar;
+    ::GetWindowRect(stormed.Window(), &bar);
+    ::MapWindowPoints(NULL, ::GetParent(stormed.Window()), (POINT*)&bar, 2);
+    ::MoveWindow(fresh.Window(), bar.left, bar.top, bar.Width(), bar.Height(), FALSE);
+    Object<Bar>(fresh)->RecalcLayout();
+}
+
+void CopyArrow(hostile::BuiltControl& stormed, hostile::BuiltControl& fresh)
+{
+    hostile::ArrowOf(fresh)->SetExpandState(hostile::ArrowOf(stormed)->GetExpandState());
+}
+
+// The frame's size is the state; the resizer lays the fresh one out.
+void CopyResizer(hostile::BuiltControl&, hostile::BuiltControl& fresh)
+{
+    hostile::ResizerOf(fresh)->Resize(CWnd::FromHandle(fresh.Window()));
+}
+
+void CopyHotButton(hostile::BuiltControl& stormed, hostile::BuiltControl& fresh)
+{
+    auto* b = Object<hostile::HotButtonProbe>(stormed);
+    auto* f = Object<hostile::HotButtonProbe>(fresh);
+    f->SetBorderStyle(b->BorderStyle());
+    f->SetHighlight(b->Highlight());
+    f->SetImageStateValue(b->GetImageStateValue());
+    f->SendMessage(BM_SETCHECK, b->SendMessage(BM_GETCHECK));
+    f->SendMessage(BM_SETSTATE, (b->SendMessage(BM_GETSTATE) & BST_PUSHED) != 0);
+}
+
+// The items' texts and the selection.
+void CopyFlatCombo(hostile::BuiltControl& stormed, hostile::BuiltControl& fresh)
+{
+    CFlatCombo* c = Object<CFlatCombo>(stormed);
+    CFlatCombo* f = Object<CFlatCombo>(fresh);
+    f->SendMessage(CB_RESETCONTENT);
+    for (int i = 0; i < c->GetCount(); ++i)
+    {
+        char text[256] = "";
+        COMBOBOXEXITEM item = {};
+        item.mask = CBEIF_TEXT;
+        item.iItem = i;
+        item.pszText = text;
+        item.cchTextMax = sizeof(text);
+        c->GetItem(&item);
+        f->AddString(text);
+    }
+    f->SetCurSel(c->GetCurSel());
+}
+
+void CopyNumericEdit(hostile::BuiltControl& stormed, hostile::BuiltControl& fresh)
+{
+    CString text;
+    ::SendMessage(stormed.Window(), EM_SETSEL, 0, 0);
+    CWnd::FromHandle(stormed.Window())->GetWindowText(text);
+    ::SetWindowText(fresh.Window(), text);
+    ::SendMessage(fresh.Window(), EM_SETSEL, 0, 0);
+}
+
+// The records in their rows, the rows' selection and focus, the first row
+// shown.
+void CopyBigList(hostile::BuiltControl& stormed, hostile::BuiltControl& fresh)
+{
+    auto* l = Object<hostile::BigListProbe>(stormed);
+    auto* f = Object<hostile::BigListProbe>(fresh);
+    const DWORD self = ::GetCurrentThreadId();
+    const UINT kStates = LVIS_SELECTED | LVIS_FOCUSED;
+    f->DeleteAllItems(self);
+    const int count = l->GetItemCount();
+    for (int row = 0; row < count; ++row)
+        f->InsertItem(row, l->Record(row)->m_nKey, l->Record(row)->m_pData, self);
+    f->SetItemCountEx(count, LVSICF_NOINVALIDATEALL);
+    for (int row = 0; row < count; ++row)
+        f->SetItemState(row, l->GetItemState(row, kStates), kStates);
+    if (count > 0)
+    {
+        f->EnsureVisible(count - 1, FALSE);
+        f->EnsureVisible(l->GetTopIndex(), FALSE);
+    }
+}
+
+const CopyState kCopyState[] = { CopyHistogram, CopySplitter<CxSplitterWnd>, CopySplitter<CySplitterWnd>,
+                                 CopyArrow, CopyResizer, CopyHotButton, CopyFlatCombo, CopyNumericEdit,
+                                 CopyBigList };
+static_assert(sizeof(kCopyState) / sizeof(kCopyState[0]) == sizeof(hostile::kAllKinds) / sizeof(hostile::kAllKinds[0]),
+              "a copy for every kind");
+
+// The window whose client area is compared: a splitter's frame (the bar
+// with its panes), the control's own window otherwise.
+HWND View(ControlKind kind, hostile::BuiltControl& control)
+{
+    const bool splitter = kind == ControlKind::XSplitter || kind == ControlKind::YSplitter;
+    return splitter ? ::GetParent(control.Window()) : control.Window();
+}
+
+// Hot, pressed and focused looks are not state a fresh control can be
+// given: the stormed one is brought to rest as a user would, the pointer
+// over it and then away from it (the hot looks take the capture and leave
+// with the move out), no button down, the focus on it and then elsewhere.
+// The list view may be left in its band selection, whose dotted frame it
+// draws until the button comes up: a click ends it (the selection it makes
+// is copied). Its header may be left hot: it is told that the pointer left,
+// as the system tells it once its tracking timer sees the pointer gone.
+void BringToRest(ControlKind kind, HWND hwnd, CWnd& parent)
+{
+    CRect rc;
+    ::GetClientRect(hwnd, &rc);
+    MouseMoveTo(hwnd, rc.Width() / 2, rc.Height() / 2);
+    if (kind == ControlKind::BigList)
+        LeftClick(hwnd, rc.Width() / 2, rc.Height() / 2);
+    MouseMoveTo(::GetParent(parent.m_hWnd), 600, 440);
+    if (kind == ControlKind::BigList)
+        ::SendMessage(ListView_GetHeader(hwnd), WM_MOUSELEAVE, 0, 0);
+    ::SetFocus(hwnd);
+    ::SetFocus(parent.m_hWnd);
+    Pump();
+}
+
+std::string Describe(ControlKind kind, hostile::BuiltControl& control)
+{
+    if (kind != ControlKind::Histogram)
+        return std::string();
+    auto* h = Object<hostile::HistogramProbe>(control);
+    std::string state = "cutpoints";
+    char text[64];
+    for (int i = 0; i < h->CutpointCount(); ++i)
+    {
+        snprintf(text, sizeof(text), " %g%s", h->Cutpoint(i).value, h->Cutpoint(i).selected ? "*" : "");
+        state += text;
+    }
+    snprintf(text, sizeof(text), "; %d bins, line width %d; ", h->BinCount(), h->CutpointLineWidth());
+    return state + text;
+}
+
+// The stormed control's pixels against a fresh control's given its state,
+// over the client area of the same place.
 void ExpectPaintsLikeFresh(ControlKind kind, hostile::BuiltControl& control, CWnd& parent)
 {
-    const HWND hwnd = control.Window();
+    BringToRest(kind, control.Window(), parent);
     std::unique_ptr<hostile::BuiltControl> fresh = hostile::Build(kind, parent.m_hWnd);
     ASSERT_TRUE(fresh != nullptr);
-    const HWND other = fresh->Window();
-    if (kind == ControlKind::Histogram)
-    {
-        auto* h = static_cast<hostile::HistogramProbe*>(CWnd::FromHandlePermanent(hwnd));
-        auto* f = static_cast<hostile::HistogramProbe*>(CWnd::FromHandlePermanent(other));
-        double lo = 0, hi = 0;
-        h->X_AxisRange(&lo, &hi);
-        CArray<HistoBin, HistoBin&> bins;
-        bins.SetSize(h->BinCount());
-        for (int i = 0; i < h->BinCount(); ++i)
-            bins[i] = h->Bin(i);
-        if (bins.GetSize() == 0 && hi > lo)
-        {
-            // An empty array keeps the x range: give the fresh one the same first.
-            CArray<HistoBin, HistoBin&> one;
-            one.SetSize(1);
-            one[0].upper = hi;
-            f->SetHistogram(lo, one);
-        }
-        f->SetHistogram(lo, bins);
-        f->SetCutpointLineWidth(h->CutpointLineWidth());
-        for (int i = 0; i < h->CutpointCount(); ++i)
-            f->AddCutpoint(h->Cutpoint(i).value);
-        for (int i = 0; i < h->CutpointCount(); ++i)
-            if (h->Cutpoint(i).selected)
-                f->SelectCutpoint(h->Cutpoint(i).value);
-    }
-    else
-    {
-        CString text;
-        ::SendMessage(hwnd, EM_SETSEL, 0, 0);
-        CWnd::FromHandle(hwnd)->GetWindowText(text);
-        ::SetWindowText(other, text);
-        ::SendMessage(other, EM_SETSEL, 0, 0);
-    }
+    const HWND view = View(kind, control), other = View(kind, *fresh);
     // Both in the same place in turn, so nothing covers one and not the other.
     CRect rc;
-    ::GetWindowRect(hwnd, &rc);
+    ::GetWindowRect(view, &rc);
     ::MapWindowPoints(NULL, parent.m_hWnd, (POINT*)&rc, 2);
     ::ShowWindow(other, SW_HIDE);
+    ::SetWindowPos(other, NULL, rc.left, rc.top, rc.Width(), rc.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    kCopyState[static_cast<int>(kind)](control, *fresh);
     ::SetFocus(parent.m_hWnd);
-    ::RedrawWindow(hwnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
-    ClientPixels stormed(hwnd);
-    ::ShowWindow(hwnd, SW_HIDE);
-    ::SetWindowPos(other, NULL, rc.left, rc.top, rc.Width(), rc.Height(), SWP_NOZORDER | SWP_SHOWWINDOW);
-    ::RedrawWindow(other, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    ::RedrawWindow(view, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    ClientPixels stormed(view);
+    ::ShowWindow(view, SW_HIDE);
+    ::ShowWindow(other, SW_SHOWNA);
+    ::RedrawWindow(other, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
     ClientPixels clean(other);
-    ::ShowWindow(hwnd, SW_SHOW);
+    ::ShowWindow(other, SW_HIDE);
+    ::ShowWindow(view, SW_SHOWNA);
     ASSERT_EQ(stormed.Width(), clean.Width());
     ASSERT_EQ(stormed.Height(), clean.Height());
     int differ = 0;
@@ -546,21 +693,8 @@ void ExpectPaintsLikeFresh(ControlKind kind, hostile::BuiltControl& control, CWn
                 where.SetRect(std::min<int>(where.left, x), std::min<int>(where.top, y),
                               std::max<int>(where.right, x + 1), std::max<int>(where.bottom, y + 1));
             }
-    std::string state;
-    if (kind == ControlKind::Histogram)
-    {
-        auto* h = static_cast<hostile::HistogramProbe*>(CWnd::FromHandlePermanent(hwnd));
-        char text[64];
-        for (int i = 0; i < h->CutpointCount(); ++i)
-        {
-            snprintf(text, sizeof(text), " %g%s", h->Cutpoint(i).value, h->Cutpoint(i).selected ? "*" : "");
-            state += text;
-        }
-        snprintf(text, sizeof(text), "; %d bins, line width %d", h->BinCount(), h->CutpointLineWidth());
-        state += text;
-    }
-    EXPECT_EQ(0, differ) << "cutpoints" << state << "; pixels unlike a fresh control's, within (" << where.left << ", "
-                         << where.top << ", " << where.right << ", " << where.bottom << ")";
+    EXPECT_EQ(0, differ) << Describe(kind, control) << "pixels unlike a fresh control's, within (" << where.left
+                         << ", " << where.top << ", " << where.right << ", " << where.bottom << ")";
     fresh->Destroy();
 }
 
@@ -587,8 +721,7 @@ TEST_P(StormTest, InvariantsHoldAndItStillAnswers)
     Storm(kind, parent, seed).Run(*control, g_count);
     ASSERT_TRUE(::IsWindow(control->Window()));
     ExpectInvariants(kind, *control);
-    if (kind == ControlKind::Histogram || kind == ControlKind::NumericEdit)
-        ExpectPaintsLikeFresh(kind, *control, parent);
+    ExpectPaintsLikeFresh(kind, *control, parent);
     control->Destroy();
     parent.DestroyWindow();
 }
