@@ -30,6 +30,16 @@ public:
     // Answers WM_GETOBJECT for OBJID_CLIENT with this object; anything else
     // goes to the default procedure.
     LRESULT Answer(WPARAM wParam, LPARAM lParam);
+    // The control lets go of its object when its window goes (rpAcc may be
+    // NULL): clients that still hold it learn that the window is gone.
+    template <class T> static void Retire(T*& rpAcc)
+    {
+        if (rpAcc == NULL)
+            return;
+        rpAcc->Disconnect();
+        rpAcc->CAccessibleBase::Release();
+        rpAcc = NULL;
+    }
 
     // The name a system proxy gives an unnamed control: its window text, or
     // else the text of the static label just before it in the dialog's

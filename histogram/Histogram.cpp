@@ -174,7 +174,7 @@ CHistogram::CHistogram()
 CHistogram::~CHistogram()
 {
     // The GDI objects and arrays release themselves; CWnd destroys the window.
-    ReleaseAccessible();
+    CAccessibleBase::Retire(m_pAccessible);
 }
 
 BOOL CHistogram::Initialize(CWnd* pParent, UINT nID)
@@ -1067,21 +1067,9 @@ LRESULT CHistogram::OnGetObject(WPARAM wParam, LPARAM lParam)
     return m_pAccessible->Answer(wParam, lParam);
 }
 
-// Clients may hold the object longer than the window lives: from now on it
-// answers that the window is gone.
-void CHistogram::ReleaseAccessible()
-{
-    if (m_pAccessible != NULL)
-    {
-        m_pAccessible->Disconnect();
-        m_pAccessible->Release();
-        m_pAccessible = NULL;
-    }
-}
-
 void CHistogram::OnDestroy()
 {
-    ReleaseAccessible();
+    CAccessibleBase::Retire(m_pAccessible);
     CWnd::OnDestroy();
 }
 

@@ -249,7 +249,6 @@ protected:
     void KeyMove(int index, double target);
     void KeyRemove(int index);
     void DrawFocusCue(CDC* pDC);
-    void ReleaseAccessible();
     friend class CHistogramAccessible;
 
     CArray<HistoBinPos, HistoBinPos&>  m_bins;

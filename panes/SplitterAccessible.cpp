@@ -16,15 +16,6 @@ LRESULT CSplitterAccessible::Answer(CWnd* pBar, BOOL bVertical, CSplitterAccessi
     return (*ppAcc)->CAccessibleBase::Answer(wParam, lParam);
 }
 
-void CSplitterAccessible::Release(CSplitterAccessible** ppAcc)
-{
-    if (*ppAcc == NULL)
-        return;
-    (*ppAcc)->Disconnect();
-    (*ppAcc)->CAccessibleBase::Release();
-    *ppAcc = NULL;
-}
-
 void CSplitterAccessible::Moved(HWND hBar)
 {
     ::NotifyWinEvent(EVENT_OBJECT_LOCATIONCHANGE, hBar, OBJID_CLIENT, CHILDID_SELF);

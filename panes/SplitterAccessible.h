@@ -18,8 +18,6 @@ public:
     // WM_GETOBJECT of the bar pBar: makes *ppAcc at the first request.
     static LRESULT Answer(CWnd* pBar, BOOL bVertical, CSplitterAccessible** ppAcc, WPARAM wParam,
                           LPARAM lParam);
-    // The bar goes away: disconnects and lets go of *ppAcc.
-    static void Release(CSplitterAccessible** ppAcc);
     // The bar's position changed: tells accessibility clients.
     static void Moved(HWND hBar);
 

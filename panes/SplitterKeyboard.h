@@ -127,7 +127,7 @@ template <class TBar> void CSplitterKeyboard::OnPaint(TBar* pBar)
 
 template <class TBar> void CSplitterKeyboard::OnDestroy(TBar* pBar)
 {
-    CSplitterAccessible::Release(&pBar->m_pAccessible);
+    CAccessibleBase::Retire(pBar->m_pAccessible);
     pBar->Default();
 }
 

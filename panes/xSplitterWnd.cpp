@@ -42,7 +42,7 @@ CxSplitterWnd::CxSplitterWnd()
 
 CxSplitterWnd::~CxSplitterWnd()
 {
-    CSplitterAccessible::Release(&m_pAccessible);
+    CAccessibleBase::Retire(m_pAccessible);
     delete m_pKeys;
 }
 

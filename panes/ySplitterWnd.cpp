@@ -55,7 +55,7 @@ CySplitterWnd::CySplitterWnd()
 
 CySplitterWnd::~CySplitterWnd()
 {
-    CSplitterAccessible::Release(&m_pAccessible);
+    CAccessibleBase::Retire(m_pAccessible);
     delete m_pKeys;
 }
 

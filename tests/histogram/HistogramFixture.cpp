@@ -122,6 +122,17 @@ void HistogramTest::BindInDialog(int cx, int cy, const char* face, WORD points)
     Recorder().Flush();
 }
 
+void HistogramTest::BindTwoBins()
+{
+    BindInDialog(222, 150);
+    const BinRow bins[] = { { 10.0, 5.0, "10" }, { 20.0, 8.0, "20" } };
+    ASSERT_TRUE(SetBins(0.0, bins, 2));
+    ASSERT_EQ(11, m_hist.Plot().left);
+    ASSERT_EQ(200, m_hist.Plot().Width());
+    Pump();
+    Recorder().Flush();
+}
+
 BOOL HistogramTest::SetBins(double lower, const BinRow* rows, int n)
 {
     CArray<HistoBin, HistoBin&> bins;

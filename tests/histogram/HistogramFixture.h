@@ -119,6 +119,9 @@ protected:
 
     // Gives the control bins; lower edge first.
     BOOL SetBins(double lower, const BinRow* rows, int n);
+    // Bins [0, 10] and [10, 20] in a client 222 x 150 pixels: the plot is
+    // 200 columns from column 11, each worth exactly 0.1; the log flushed.
+    void BindTwoBins();
 
     // Repaints the whole control now and reads its client area back.
     testsupport::ClientPixels PaintNow();

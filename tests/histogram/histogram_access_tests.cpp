@@ -22,19 +22,14 @@ const COLORREF kBarFill = RGB(162, 45, 179);
 const DWORD kAll = CHistogram::HF_SelectCutpoints | CHistogram::HF_DragCutpoints |
                    CHistogram::HF_KeyboardCutpoints;
 
-// Bins [0, 10] and [10, 20] in a client 222 pixels wide: the plot is 200
-// columns from column 11, each worth 0.1.
+// The two-bin layout of BindTwoBins: each column worth 0.1.
 class HistogramAccess : public HistogramTest
 {
 protected:
     void SetUp() override
     {
         HistogramTest::SetUp();
-        BindInDialog(222, 150);
-        const BinRow bins[] = { { 10.0, 5.0, "10" }, { 20.0, 8.0, "20" } };
-        ASSERT_TRUE(SetBins(0.0, bins, 2));
-        Pump();
-        Recorder().Flush();
+        BindTwoBins();
     }
 
     void TearDown() override

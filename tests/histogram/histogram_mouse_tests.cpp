@@ -16,21 +16,14 @@ const COLORREF kHighlight = RGB(217, 39, 30);
 const DWORD kSelect = CHistogram::HF_SelectCutpoints;
 const DWORD kSelectDrag = CHistogram::HF_SelectCutpoints | CHistogram::HF_DragCutpoints;
 
-// Client 222 pixels wide: the plot is 200 pixels from column 11, so over
-// bins [0, 10] and [10, 20] each column is worth exactly 0.1.
+// The two-bin layout of BindTwoBins: each column worth exactly 0.1.
 class HistogramMouse : public HistogramTest
 {
 protected:
     void SetUp() override
     {
         HistogramTest::SetUp();
-        BindInDialog(222, 150);
-        const BinRow bins[] = { { 10.0, 5.0, "10" }, { 20.0, 8.0, "20" } };
-        ASSERT_TRUE(SetBins(0.0, bins, 2));
-        ASSERT_EQ(11, m_hist.Plot().left);
-        ASSERT_EQ(200, m_hist.Plot().Width());
-        Pump();
-        Recorder().Flush();
+        BindTwoBins();
     }
 
     int Column(double value) { return m_hist.X_AxisPos(value); }
